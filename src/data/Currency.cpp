@@ -1,0 +1,86 @@
+#include "Currency.h"
+
+#include <cmath>
+#include <limits>
+
+#include "DecimalText.h"
+#include "RuntimeError.h"
+
+namespace kuitti {
+namespace {
+
+__extension__ using Int128 = __int128;
+
+std::uint64_t Magnitude(std::int64_t value) {
+  return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+}
+
+std::int64_t CheckedNarrow(Int128 value) {
+  if (value < std::numeric_limits<std::int64_t>::min() ||
+      value > std::numeric_limits<std::int64_t>::max()) {
+    RaiseOverflow();
+  }
+  return static_cast<std::int64_t>(value);
+}
+
+}  // namespace
+
+Currency Currency::FromDouble(double value) {
+  // 2^63 is exact in double; the range check must happen on the scaled value.
+  constexpr double kLimit = 9223372036854775808.0;
+  const double scaled = std::nearbyint(value * static_cast<double>(kScale));
+  if (!std::isfinite(scaled) || scaled < -kLimit || scaled >= kLimit) {
+    RaiseOverflow();
+  }
+  return Currency(static_cast<std::int64_t>(scaled));
+}
+
+Currency operator+(Currency a, Currency b) {
+  std::int64_t sum = 0;
+  if (__builtin_add_overflow(a.raw_, b.raw_, &sum)) {
+    RaiseOverflow();
+  }
+  return Currency(sum);
+}
+
+Currency operator-(Currency a, Currency b) {
+  std::int64_t difference = 0;
+  if (__builtin_sub_overflow(a.raw_, b.raw_, &difference)) {
+    RaiseOverflow();
+  }
+  return Currency(difference);
+}
+
+Currency operator*(Currency a, Currency b) {
+  const Int128 product = static_cast<Int128>(a.raw_) * b.raw_;
+  const bool negative = product < 0;
+  const Int128 magnitude = negative ? -product : product;
+  Int128 quotient = magnitude / Currency::kScale;
+  const Int128 remainder = magnitude % Currency::kScale;
+  if (remainder > Currency::kScale / 2 ||
+      (remainder == Currency::kScale / 2 && quotient % 2 != 0)) {
+    ++quotient;
+  }
+  return Currency(CheckedNarrow(negative ? -quotient : quotient));
+}
+
+std::string Currency::AmountText(std::string_view decimalSeparator) const {
+  const std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
+  return HundredthsText(raw_ < 0, std::to_string(hundredths), decimalSeparator);
+}
+
+std::string Currency::PlainText(std::string_view decimalSeparator) const {
+  const std::uint64_t magnitude = Magnitude(raw_);
+  std::string text = raw_ < 0 ? "-" : "";
+  text += std::to_string(magnitude / kScale);
+  std::uint64_t fraction = magnitude % kScale;
+  if (fraction != 0) {
+    std::string digits = std::to_string(fraction + kScale).substr(1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    text += decimalSeparator;
+    text += digits;
+  }
+  return text;
+}
+
+}  // namespace kuitti

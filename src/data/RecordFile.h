@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "FileAccess.h"
+#include "Records.h"
+
+namespace kuitti {
+
+// The file's length divided by the record length in double precision, rounded to the nearest
+// integer with a tie to the even one, as a signed 32-bit number (error 6 beyond that).
+std::int32_t RecordCount(RandomAccessFile& file, int recordLength);
+
+// Reads the bytes of record n (from 1) with one positioned read; bytes beyond the end of the
+// file read as zero. A number below 1 fails with error 63.
+void ReadRecordBytes(RandomAccessFile& file, std::int32_t n, std::span<unsigned char> record);
+
+template <typename Record>
+void ReadRecord(RandomAccessFile& file, std::int32_t n, Record& record) {
+  std::array<unsigned char, Record::kLength> bytes;
+  ReadRecordBytes(file, n, bytes);
+  DecodeRecord(bytes, record);
+}
+
+}  // namespace kuitti

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kuitti {
+
+// The classic run-time error numbers; callers and users know them by number.
+enum ErrorNumber : int {
+  kOverflow = 6,
+  kSubscriptOutOfRange = 9,
+  kDivisionByZero = 11,
+  kBadFileNumber = 52,
+  kFileNotFound = 53,
+  kDeviceIoError = 57,
+  kBadRecordNumber = 63,
+  kPermissionDenied = 70,
+  kPathFileAccessError = 75,
+  kPathNotFound = 76,
+  kPrinterError = 482,
+};
+
+// Every failure of the core is raised as this one exception type.
+class RuntimeError : public std::runtime_error {
+ public:
+  RuntimeError(int number, std::string description);
+
+  int number() const { return number_; }
+  const std::string& description() const { return description_; }
+
+ private:
+  int number_;
+  std::string description_;
+};
+
+[[noreturn]] void RaiseOverflow();
+[[noreturn]] void RaiseDivisionByZero();
+[[noreturn]] void RaiseSubscriptOutOfRange();
+[[noreturn]] void RaiseBadRecordNumber();
+
+}  // namespace kuitti

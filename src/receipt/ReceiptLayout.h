@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+namespace kuitti::layout {
+
+// The fixed texts of the receipt copy. The frame, column header and item rows are 74
+// characters wide; lines end with CR LF, except the closing line.
+inline constexpr std::string_view kLineEnd = "\r\n";
+inline constexpr std::size_t kWidth = 74;
+
+inline constexpr std::string_view kHeadingStart = "Kuittikopio, tositenumero M";
+inline constexpr std::string_view kVoucherSuffix = "-001";
+inline constexpr std::string_view kColumnHeader =
+    "Tuotekoodi    Rivi Tuote                     Alv   Kpl     Hinta Rivisumma";
+
+inline constexpr std::string_view kTotalLabel = "Yhteensä ";
+inline constexpr std::string_view kRoundingLabel = "Pyöristys";
+inline constexpr std::string_view kPaidLabel = "Maksettu ";
+inline constexpr std::string_view kPrintedLabel = "Alkuperäinen kuitti tulostettu: ";
+inline constexpr std::size_t kTotalsAmountWidth = 11;
+
+// Item row columns after the code and its space: VAT, quantity, price, row sum.
+inline constexpr std::size_t kVatWidth = 3;
+inline constexpr std::size_t kQuantityWidth = 6;
+inline constexpr std::size_t kPriceWidth = 10;
+inline constexpr std::size_t kRowSumWidth = 10;
+
+inline constexpr std::string_view kVatHeader = "ALV-%    Veroton          Vero      Tuotemyynti";
+inline constexpr std::string_view kVatTotalsLabel = "Yht";
+inline constexpr std::size_t kVatKeyWidth = 2;
+inline constexpr std::size_t kVatAmountWidth = 11;
+
+inline constexpr std::string_view kNotFoundStart = "Kuittia ei löydy tositenumerolla M";
+
+}  // namespace kuitti::layout

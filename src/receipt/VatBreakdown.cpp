@@ -1,0 +1,114 @@
+#include "VatBreakdown.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+#include "AmountText.h"
+#include "ReceiptLayout.h"
+#include "RuntimeError.h"
+
+namespace kuitti {
+namespace {
+
+std::string_view TrimSpaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The numeric value of a key, which is the decimal text of a 16-bit VAT rate.
+double KeyValue(std::string_view key) { return std::strtod(std::string(key).c_str(), nullptr); }
+
+double CheckedResult(double value) {
+  if (!std::isfinite(value)) {
+    RaiseOverflow();
+  }
+  return value;
+}
+
+std::string AmountField(double value, const NumberFormat& format) {
+  return RightAligned(AmountText(value, format.decimalSeparator), layout::kVatAmountWidth);
+}
+
+std::string AmountField(Currency value, const NumberFormat& format) {
+  return RightAligned(value.AmountText(format.decimalSeparator), layout::kVatAmountWidth);
+}
+
+}  // namespace
+
+void ClearVatBreakdown(VatBreakdown& breakdown) {
+  for (int i = 1; i <= VatBreakdown::kCapacity; ++i) {
+    breakdown.Totals[i] = Currency();
+    breakdown.Keys[i].clear();
+  }
+  breakdown.Count = 0;
+}
+
+void AddToVatBreakdown(VatBreakdown& breakdown, std::string key, const Currency& amount) {
+  if (TrimSpaces(key).empty()) {
+    return;
+  }
+  bool matched = false;
+  for (int i = 1; i <= breakdown.Count; ++i) {
+    if (breakdown.Keys[i] == key) {
+      breakdown.Totals[i] += amount;
+      matched = true;
+    }
+  }
+  if (matched) {
+    return;
+  }
+  const int slot = breakdown.Count + 1;
+  if (slot > VatBreakdown::kCapacity) {
+    RaiseSubscriptOutOfRange();
+  }
+  breakdown.Count = slot;
+  breakdown.Keys[slot] = std::move(key);
+  breakdown.Totals[slot] += amount;
+}
+
+void AppendVatSummary(const VatBreakdown& breakdown, ReceiptOutput& output,
+                      const NumberFormat& format) {
+  output.AppendText("\r\n\r\n");
+  output.AppendText(std::string(layout::kLineEnd) + std::string(layout::kVatHeader) +
+                    std::string(layout::kLineEnd));
+
+  double taxFreeSum = 0;
+  Currency taxSum;
+  Currency grossSum;
+  for (int i = 1; i <= breakdown.Count; ++i) {
+    const std::string& key = breakdown.Keys[i];
+    if (TrimSpaces(key) == "1") {
+      continue;
+    }
+    const double rate = KeyValue(key);
+    const Currency gross = breakdown.Totals[i];
+    const double divisor = rate / 100 + 1;
+    if (divisor == 0) {
+      RaiseDivisionByZero();
+    }
+    const double taxFree = CheckedResult(gross.ToDouble() / divisor);
+    const Currency tax = Currency::FromDouble(CheckedResult(rate * taxFree / 100));
+
+    output.AppendText(RightAligned(key, layout::kVatKeyWidth));
+    output.AppendText("   " + AmountField(taxFree, format));
+    output.AppendText("   " + AmountField(tax, format));
+    output.AppendText("      " + AmountField(gross, format));
+    output.AppendText(layout::kLineEnd);
+
+    grossSum += gross;
+    taxFreeSum = CheckedResult(taxFreeSum + taxFree);
+    taxSum += tax;
+  }
+  output.AppendText(std::string(layout::kWidth, '-'));
+  output.AppendText(std::string(layout::kLineEnd) + std::string(layout::kVatTotalsLabel));
+  output.AppendText("  " + AmountField(taxFreeSum, format));
+  output.AppendText("   " + AmountField(taxSum, format));
+  output.AppendText("      " + AmountField(grossSum, format));
+  output.AppendText(layout::kLineEnd);
+}
+
+}  // namespace kuitti

@@ -1,0 +1,34 @@
+#include "Fetch.h"
+
+#include "ReceiptCopy.h"
+
+namespace kuitti::test {
+
+BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry) {
+  Module1 module;
+  return FetchFrom(directory, entry, module);
+}
+
+BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry,
+                         Module1& module, std::string_view decimalSeparator) {
+  module.sales.DataPath = directory.DataPath();
+  BufferedOutput output;
+  FetchReceiptCopy(module, SystemFileSystem(), entry, output,
+                   NumberFormat{std::string(decimalSeparator)});
+  return output;
+}
+
+std::vector<std::string> Lines(const std::string& copy) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = copy.find("\r\n", start);
+    lines.push_back(copy.substr(start, end - start));
+    if (end == std::string::npos) {
+      return lines;
+    }
+    start = end + 2;
+  }
+}
+
+}  // namespace kuitti::test

@@ -1,0 +1,118 @@
+// kuittikopio-text: prints the receipt copy of a voucher to standard output, exactly as the
+// window's text box would hold it.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "BufferedOutput.h"
+#include "PlatformSettings.h"
+#include "ReceiptCopy.h"
+#include "RuntimeError.h"
+#include "Utf8.h"
+
+namespace {
+
+constexpr int kFound = 0;
+constexpr int kNotFound = 1;
+constexpr int kFailed = 2;
+
+constexpr std::string_view kUsage =
+    "Usage: kuittikopio-text [--data DIR] [--] ENTRY\n"
+    "\n"
+    "Prints the receipt copy of voucher M<ENTRY>-001 to standard output as UTF-8 with CR LF\n"
+    "line ends, exactly as the window shows it. ENTRY is what a user would type into the\n"
+    "voucher box; surrounding spaces are kept.\n"
+    "\n"
+    "  --data DIR  read CASSA.001, .002, .004 and .005 from DIR; without it, the data\n"
+    "              directory is the setting [Asiakas] Datat of $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
+    "  --help      show this text\n"
+    "\n"
+    "The decimal separator follows LC_ALL, LC_NUMERIC or LANG (a comma under fi_FI).\n"
+    "Exit status: 0 copy printed, 1 voucher not found (message on standard error),\n"
+    "2 error (\"Virhe N: description\" on standard error).\n";
+
+struct Arguments {
+  bool help = false;
+  bool hasData = false;
+  std::string dataDirectory;
+  bool hasEntry = false;
+  std::string entry;
+};
+
+bool Parse(int argc, char** argv, Arguments& arguments) {
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (!optionsEnded && argument == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && argument == "--help") {
+      arguments.help = true;
+    } else if (!optionsEnded && argument == "--data") {
+      if (++i == argc) {
+        return false;
+      }
+      arguments.hasData = true;
+      arguments.dataDirectory = argv[i];
+    } else if (!optionsEnded && argument.starts_with("--") ) {
+      return false;
+    } else if (!arguments.hasEntry) {
+      arguments.hasEntry = true;
+      arguments.entry = argument;
+    } else {
+      return false;
+    }
+  }
+  return arguments.help || arguments.hasEntry;
+}
+
+std::string DataPathOf(const Arguments& arguments) {
+  if (!arguments.hasData) {
+    return kuitti::ReadDataPathSetting().toStdString();
+  }
+  std::string path = arguments.dataDirectory;
+  if (!path.empty() && path.back() != '/') {
+    path += '/';
+  }
+  return path;
+}
+
+void Write(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments arguments;
+  if (!Parse(argc, argv, arguments)) {
+    Write(stderr, kUsage);
+    return kFailed;
+  }
+  if (arguments.help) {
+    Write(stdout, kUsage);
+    return kFound;
+  }
+  // Shown as typed, but as valid UTF-8 whatever bytes the shell passed.
+  const std::string entry = kuitti::EncodeUtf8(kuitti::DecodeUtf8(arguments.entry));
+
+  try {
+    kuitti::Module1 module;
+    module.sales.DataPath = DataPathOf(arguments);
+    kuitti::BufferedOutput output;
+    kuitti::FetchReceiptCopy(module, kuitti::SystemFileSystem(), entry, output,
+                             kuitti::RegionalNumberFormat());
+    if (!output.messages().empty()) {
+      for (const std::string& message : output.messages()) {
+        Write(stderr, message + "\n");
+      }
+      return kNotFound;
+    }
+    Write(stdout, output.text());
+    return std::fflush(stdout) == 0 ? kFound : kFailed;
+  } catch (const kuitti::RuntimeError& error) {
+    Write(stderr, "Virhe " + std::to_string(error.number()) + ": " + error.description() + "\n");
+    return kFailed;
+  }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace kuitti {
+
+// Text2: the number part of the voucher. Enter announces itself before the box handles it.
+class VoucherBox final : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using QLineEdit::QLineEdit;
+
+ signals:
+  void enterPressed();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace kuitti

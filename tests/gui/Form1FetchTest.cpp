@@ -1,0 +1,150 @@
+// Fetching a copy into Form1 with Enter and "Hae", and what a failed fetch leaves behind.
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "Form1Fixture.h"
+#include "SampleData.h"
+
+namespace kuitti::test {
+namespace {
+
+class Form1FetchTest : public Form1Fixture {
+ protected:
+  Form1FetchTest() { form.SetDataPath(Samples().directory); }
+
+  void Type(const QString& entry) {
+    Text2()->clear();
+    QTest::keyClicks(Text2(), entry);
+  }
+
+  static QString Expected(const QString& entry) {
+    const Rendered rendered = RenderWithText(Samples().directory, entry);
+    EXPECT_EQ(rendered.exitCode, 0) << rendered.err.toStdString();
+    return QString::fromUtf8(rendered.out);
+  }
+
+  bool BothCommandsEnabled() { return Command(1)->isEnabled() && Command(3)->isEnabled(); }
+};
+
+int OpenFileDescriptors() {
+  return QDir(QStringLiteral("/proc/self/fd")).count();
+}
+
+TEST_F(Form1FetchTest, EnterInTheVoucherBoxFetchesTheCopyAndStillReachesTheBox) {
+  const QString expected = Expected(Samples().voucher);
+  QSignalSpy returnPressed(Text2(), &QLineEdit::returnPressed);
+  Type(Samples().voucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_EQ(Text1()->CopyText(), expected);
+  EXPECT_EQ(form.CopyText(), expected);
+  EXPECT_TRUE(expected.contains(QStringLiteral("\r\n")));
+  EXPECT_EQ(returnPressed.count(), 1);
+  EXPECT_TRUE(messages.texts.isEmpty());
+  EXPECT_TRUE(BothCommandsEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Form1FetchTest, KeypadEnterFetchesAndOtherKeysOnlyEdit) {
+  Type(Samples().voucher);
+  EXPECT_TRUE(Text1()->CopyText().isEmpty());
+  QTest::keyClick(Text2(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+}
+
+TEST_F(Form1FetchTest, HaeFetchesTheSameCopyAsEnter) {
+  Type(Samples().voucher);
+  QTest::mouseClick(Command(1), Qt::LeftButton);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+  EXPECT_TRUE(BothCommandsEnabled());
+}
+
+TEST_F(Form1FetchTest, SecondFetchReplacesTheWholeText) {
+  Type(Samples().longVoucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  ASSERT_EQ(Text1()->CopyText(), Expected(Samples().longVoucher));
+  Type(Samples().voucher);
+  QTest::mouseClick(Command(1), Qt::LeftButton);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+  QTest::mouseClick(Command(1), Qt::LeftButton);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+}
+
+TEST_F(Form1FetchTest, NotFoundEmptiesTheCopyAndShowsTheMessageUnderTheBusyCursor) {
+  const QString entry = QStringLiteral("99999999");
+  const Rendered rendered = RenderWithText(Samples().directory, entry);
+  ASSERT_EQ(rendered.exitCode, 1) << "the entry must not be a voucher of the sample data";
+  Type(Samples().voucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  ASSERT_FALSE(Text1()->CopyText().isEmpty());
+
+  Type(entry);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_TRUE(Text1()->CopyText().isEmpty());
+  ASSERT_EQ(messages.texts.size(), 1);
+  EXPECT_EQ(messages.texts.front() + QLatin1Char('\n'), QString::fromUtf8(rendered.err));
+  EXPECT_EQ(messages.cursorAtLastMessage, Qt::WaitCursor);
+  EXPECT_TRUE(BothCommandsEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Form1FetchTest, MissingDataDirectoryIsReportedAndTheProgramCarriesOn) {
+  Type(Samples().voucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  ASSERT_FALSE(Text1()->CopyText().isEmpty());
+
+  form.SetDataPath(QStringLiteral("/no/such/directory/"));
+  QTest::mouseClick(Command(1), Qt::LeftButton);
+  ASSERT_EQ(messages.texts.size(), 1);
+  EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("Virhe 53: ")))
+      << messages.texts.front().toStdString();
+  EXPECT_TRUE(messages.texts.front().contains(QStringLiteral("/no/such/directory/CASSA.001")));
+  EXPECT_TRUE(Text1()->CopyText().isEmpty());
+  EXPECT_TRUE(BothCommandsEnabled());
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  // The user fixes the setting and fetches again.
+  form.SetDataPath(Samples().directory);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+}
+
+TEST_F(Form1FetchTest, FailureAfterSomeFilesOpenedClosesThemAll) {
+  QTemporaryDir partial;
+  for (const char* name : {"CASSA.001", "CASSA.002"}) {
+    ASSERT_TRUE(QFile::copy(Samples().directory + QLatin1String(name),
+                            partial.filePath(QLatin1String(name))));
+  }
+  form.SetDataPath(partial.path() + QLatin1Char('/'));
+  Type(Samples().voucher);
+  const int before = OpenFileDescriptors();
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  ASSERT_EQ(messages.texts.size(), 1);
+  EXPECT_TRUE(messages.texts.front().contains(QStringLiteral("CASSA.004")))
+      << messages.texts.front().toStdString();
+  EXPECT_EQ(OpenFileDescriptors(), before);
+  EXPECT_TRUE(BothCommandsEnabled());
+}
+
+TEST_F(Form1FetchTest, EnterFetchesEvenWhileTheCommandsAreDisabled) {
+  Command(1)->setEnabled(false);
+  Command(3)->setEnabled(false);
+  Type(Samples().voucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+  EXPECT_TRUE(BothCommandsEnabled());
+}
+
+TEST_F(Form1FetchTest, SuljeEndsTheEventLoopAtOnce) {
+  QTimer::singleShot(0, &form, [this] { QTest::mouseClick(Command(2), Qt::LeftButton); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+}  // namespace
+}  // namespace kuitti::test

@@ -1,0 +1,128 @@
+// Form1 as it opens: controls, texts, places, tab order, fonts and colours.
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <vector>
+
+#include "Form1Fixture.h"
+
+namespace kuitti::test {
+namespace {
+
+using Form1LayoutTest = Form1Fixture;
+
+struct Placement {
+  const char* name;
+  QRect pixels;
+};
+
+// The twip table divided by 15.
+const std::vector<Placement> kPlacements = {
+    {"Label1", {8, 8, 121, 17}},     {"Label2", {128, 8, 41, 25}},   {"Text2", {144, 8, 113, 19}},
+    {"Label3", {264, 8, 41, 25}},    {"Command1", {320, 8, 81, 25}}, {"Command3", {408, 8, 81, 25}},
+    {"Command2", {520, 8, 81, 25}},  {"Text1", {0, 40, 601, 481}},   {"Label4", {8, 528, 289, 17}},
+    {"Label5", {176, 528, 289, 17}},
+};
+
+TEST_F(Form1LayoutTest, WindowHasItsCaptionFixedClientAreaAndBothIconSizes) {
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Korvex - Tarjolux"));
+  EXPECT_EQ(form.size(), QSize(602, 545));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  const QList<QSize> sizes = form.windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+}
+
+TEST_F(Form1LayoutTest, EveryControlSitsAtItsPlace) {
+  for (const Placement& placement : kPlacements) {
+    QWidget* control = Child(placement.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), placement.pixels) << placement.name;
+    EXPECT_TRUE(control->isVisible()) << placement.name;
+  }
+}
+
+TEST_F(Form1LayoutTest, InitialTextsAndEnabledStates) {
+  EXPECT_EQ(Child<QLabel>("Label1")->text(), QStringLiteral("Tositenumero"));
+  EXPECT_EQ(Child<QLabel>("Label2")->text(), QStringLiteral("M"));
+  EXPECT_EQ(Child<QLabel>("Label3")->text(), QStringLiteral("-001"));
+  EXPECT_FALSE(Child<QLabel>("Label4")->text().isEmpty());
+  EXPECT_TRUE(Child<QLabel>("Label5")->text().startsWith(QStringLiteral("www.")));
+  EXPECT_EQ(Command(1)->text(), QStringLiteral("Hae"));
+  EXPECT_EQ(Command(2)->text(), QStringLiteral("Sulje"));
+  EXPECT_EQ(Command(3)->text(), QStringLiteral("Tulosta"));
+  EXPECT_TRUE(Text1()->CopyText().isEmpty());
+  EXPECT_TRUE(Text2()->text().isEmpty());
+  EXPECT_EQ(Text2()->maxLength(), QLineEdit().maxLength());
+  for (int number = 1; number <= 3; ++number) {
+    EXPECT_TRUE(Command(number)->isEnabled()) << number;
+  }
+  for (const char* label : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+    EXPECT_TRUE(Child<QLabel>(label)->alignment() & Qt::AlignLeft) << label;
+    EXPECT_EQ(Child<QLabel>(label)->frameShape(), QFrame::NoFrame) << label;
+  }
+}
+
+TEST_F(Form1LayoutTest, TabOrderFollowsTheTabIndex) {
+  std::vector<QString> order;
+  QWidget* widget = Text1();
+  do {
+    if (widget->parentWidget() == &form && (widget->focusPolicy() & Qt::TabFocus)) {
+      order.push_back(widget->objectName());
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != Text1());
+  const std::vector<QString> expected = {QStringLiteral("Text1"), QStringLiteral("Command1"),
+                                         QStringLiteral("Text2"), QStringLiteral("Command2"),
+                                         QStringLiteral("Command3")};
+  EXPECT_EQ(order, expected);
+}
+
+TEST_F(Form1LayoutTest, CopyBoxIsGreyFixedPitchCourierWithoutScrollBars) {
+  const QFont font = Text1()->font();
+  EXPECT_EQ(font.family(), QStringLiteral("Courier"));
+  EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
+  EXPECT_EQ(font.weight(), QFont::Normal);
+  EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
+  EXPECT_TRUE(font.fixedPitch());
+  EXPECT_EQ(font.styleHint(), QFont::TypeWriter);
+  EXPECT_EQ(Text1()->palette().color(QPalette::Base), QColor(224, 224, 224));
+  EXPECT_EQ(Text1()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(Text1()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(Form1LayoutTest, NoButtonIsDefaultSoEnterAndEscapePressNone) {
+  for (int number = 1; number <= 3; ++number) {
+    EXPECT_FALSE(Command(number)->autoDefault()) << number;
+    EXPECT_FALSE(Command(number)->isDefault()) << number;
+  }
+  // Enter and Escape on a focused button: nothing is clicked, the program keeps running.
+  int clicks = 0;
+  for (int number = 1; number <= 3; ++number) {
+    QObject::connect(Command(number), &QPushButton::clicked, [&clicks] { ++clicks; });
+  }
+  Command(2)->setFocus();
+  QTest::keyClick(Command(2), Qt::Key_Return);
+  QTest::keyClick(Command(2), Qt::Key_Escape);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Form1LayoutTest, CopyBoxStillScrollsWithTheKeyboard) {
+  QString text;
+  for (int line = 0; line < 200; ++line) {
+    text += QStringLiteral("rivi %1\r\n").arg(line);
+  }
+  Text1()->SetCopyText(text);
+  QScrollBar* bar = Text1()->verticalScrollBar();
+  ASSERT_EQ(bar->value(), 0);
+  Text1()->setFocus();
+  QTest::keyClick(Text1(), Qt::Key_End, Qt::ControlModifier);
+  EXPECT_GT(bar->value(), 0);
+}
+
+}  // namespace
+}  // namespace kuitti::test

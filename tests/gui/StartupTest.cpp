@@ -1,0 +1,92 @@
+// Starting the program: one instance per user, and a killed instance never blocks the next.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class StartupTest : public testing::Test {
+ protected:
+  StartupTest() {
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       runtime.filePath(QStringLiteral("config")));
+  }
+
+  ~StartupTest() override {
+    for (QProcess* process : {&first, &third}) {
+      if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished();
+      }
+    }
+  }
+
+  void Start(QProcess& process, const QProcessEnvironment& env) {
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(KUITTI_APP), {});
+    ASSERT_TRUE(process.waitForStarted());
+  }
+
+  QString LockFile() const {
+    return runtime.filePath(QStringLiteral("kuittikopio-%1.lock").arg(getuid()));
+  }
+
+  // The lock file names its holder's process id on its first line.
+  qint64 LockHolder() const {
+    QFile file(LockFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+      return 0;
+    }
+    return file.readLine().trimmed().toLongLong();
+  }
+
+  bool WaitUntilHolding(const QProcess& process) {
+    return QTest::qWaitFor([&] { return LockHolder() == process.processId(); }, 30000);
+  }
+
+  QTemporaryDir runtime;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  QProcess first;
+  QProcess third;
+};
+
+TEST_F(StartupTest, SecondStartEndsAtOnceWithStatusZeroWhileTheFirstRuns) {
+  Start(first, environment);
+  ASSERT_TRUE(WaitUntilHolding(first));
+
+  // A platform that does not exist would make the second start fail loudly had it got as far
+  // as the user interface.
+  QProcessEnvironment noWindows = environment;
+  noWindows.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+  QProcess second;
+  Start(second, noWindows);
+  ASSERT_TRUE(second.waitForFinished(30000));
+  EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
+  EXPECT_TRUE(second.readAllStandardError().isEmpty());
+
+  EXPECT_EQ(first.state(), QProcess::Running);
+  EXPECT_EQ(LockHolder(), first.processId());
+}
+
+TEST_F(StartupTest, LockOfAKilledInstanceDoesNotBlockTheNextStart) {
+  Start(first, environment);
+  ASSERT_TRUE(WaitUntilHolding(first));
+  first.kill();
+  ASSERT_TRUE(first.waitForFinished());
+  ASSERT_TRUE(QFile::exists(LockFile())) << "a killed instance leaves its lock behind";
+
+  Start(third, environment);
+  EXPECT_TRUE(WaitUntilHolding(third));
+  EXPECT_EQ(third.state(), QProcess::Running);
+}
+
+}  // namespace

@@ -27,7 +27,7 @@ std::unique_ptr<Printer> MakeDefaultPrinter();
 class PrintView {
  public:
   virtual ~PrintView() = default;
-  virtual QString CopyText() const = 0;  // the text of Text1 as it stands
+  virtual QString CopyText() const = 0;                   // the text of Text1 as it stands
   virtual void SetPrintCommandEnabled(bool enabled) = 0;  // Command3
   virtual void SetFetchCommandEnabled(bool enabled) = 0;  // Command1
   virtual void ShowMessage(const QString& message) = 0;

@@ -11,7 +11,9 @@ RecordScanner::RecordScanner(RandomAccessFile& file, int recordLength, std::int3
     : file_(file),
       recordLength_(static_cast<std::size_t>(recordLength)),
       recordsLeft_(std::max<std::int32_t>(recordCount, 0)),
-      blockSize_(std::max(blockSize, recordLength_)),
+      // No larger than the counted records need, so small files cost small buffers.
+      blockSize_(std::clamp<std::uint64_t>(static_cast<std::uint64_t>(recordsLeft_) * recordLength_,
+                                           recordLength_, std::max(blockSize, recordLength_))),
       buffer_(blockSize_ + recordLength_) {
   file_.AdviseSequential();
 }
@@ -38,9 +40,9 @@ void RecordScanner::Refill() {
 
   // Never read past the last counted record: the file may have grown since it was counted.
   const auto bytesWanted = static_cast<std::uint64_t>(recordsLeft_) * recordLength_ - carried;
-  const std::size_t toRead = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, bytesWanted));
-  const std::size_t got =
-      ReadFully(file_, fileOffset_, std::span(buffer_.data() + end_, toRead));
+  const std::size_t toRead =
+      static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, bytesWanted));
+  const std::size_t got = ReadFully(file_, fileOffset_, std::span(buffer_.data() + end_, toRead));
   fileOffset_ += static_cast<std::int64_t>(got);
   end_ += got;
   if (end_ < recordLength_) {

@@ -12,7 +12,9 @@ namespace kuitti {
 // that shrinks meanwhile still yields exactly the count of records.
 class RecordScanner {
  public:
-  static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 20;
+  // 128 KiB per read: measured faster than 1 MiB on a warm 1 GB file, since the block stays
+  // in the L2 cache between the kernel's copy and the scan; still 1,260 records per read.
+  static constexpr std::size_t kDefaultBlockSize = std::size_t{128} << 10;
 
   RecordScanner(RandomAccessFile& file, int recordLength, std::int32_t recordCount,
                 std::size_t blockSize = kDefaultBlockSize);

@@ -77,14 +77,14 @@ void AppendItemRow(Module1& module, ReceiptOutput& output, const NumberFormat& f
   const char32_t kind = UpperKind(row);
   if (kind == U'I' || kind == U'M') {
     LookUpProduct(data);
-    output.AppendText(
-        Joined({Shown(row.RowNumber), "  ", Shown(data.product.ProductName), " "}));
+    output.AppendText(Joined({Shown(row.RowNumber), "  ", Shown(data.product.ProductName), " "}));
   }
   const std::string vatKey = std::to_string(row.VatRate);
-  const Currency rowSum = row.Quantity * row.Price;
   output.AppendText(RightAligned(vatKey, layout::kVatWidth));
   output.AppendText(RightAligned(row.Quantity.PlainText(separator), layout::kQuantityWidth));
   output.AppendText(RightAligned(row.Price.AmountText(separator), layout::kPriceWidth));
+  // Worked out only now, so an overflow leaves the line written up to the price.
+  const Currency rowSum = row.Quantity * row.Price;
   output.AppendText(RightAligned(rowSum.AmountText(separator), layout::kRowSumWidth));
   output.AppendText(kLineEnd);
   AddToVatBreakdown(module.vatBreakdown, vatKey, rowSum);
@@ -115,9 +115,9 @@ void BuildReceiptCopy(Module1& module, std::string_view entry, ReceiptOutput& ou
       continue;
     }
     found = true;
-    DecodeRecord(std::span<const unsigned char, ReceiptRowRecord::kLength>(
-                     bytes, ReceiptRowRecord::kLength),
-                 data.receiptRow);
+    DecodeRecord(
+        std::span<const unsigned char, ReceiptRowRecord::kLength>(bytes, ReceiptRowRecord::kLength),
+        data.receiptRow);
     output.AppendText(Joined({Shown(data.receiptRow.ProductCode), " "}));
     if (IsBlank(data.receiptRow.ProductCode)) {
       AppendTotalsRow(data.receiptRow, output, format);

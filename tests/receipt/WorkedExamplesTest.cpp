@@ -8,8 +8,12 @@ namespace {
 const std::vector<Product> kMilk = {{"6410000000011", "MAITO"}};
 
 Row MilkRow(std::string kind) {
-  return Row{.kind = kind, .voucher = "123456", .rowNumber = "001",
-             .productCode = "6410000000011", .priceRaw = 12500, .quantityRaw = 20000,
+  return Row{.kind = kind,
+             .voucher = "123456",
+             .rowNumber = "001",
+             .productCode = "6410000000011",
+             .priceRaw = 12500,
+             .quantityRaw = 20000,
              .vatRate = 23};
 }
 
@@ -19,8 +23,7 @@ TEST(WorkedExamples, ItemRowOfKindMFillsTheColumnsUnderTheHeader) {
   const auto lines = Lines(FetchFrom(directory, "123456").text());
   ASSERT_GT(lines.size(), 6u);
   const std::string& row = lines[5];
-  EXPECT_EQ(row,
-            "6410000000011 001  MAITO                      23     2      1,25      2,50");
+  EXPECT_EQ(row, "6410000000011 001  MAITO                      23     2      1,25      2,50");
   EXPECT_EQ(row.size(), 74u);
   EXPECT_EQ(row.substr(46, 2), "23");    // columns 47-48
   EXPECT_EQ(row.substr(53, 1), "2");     // column 54

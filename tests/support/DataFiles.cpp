@@ -35,9 +35,13 @@ Bytes LittleEndian(std::uint64_t value, std::size_t width) {
   return bytes;
 }
 
-Bytes DoubleBytes(double value) { return LittleEndian(std::bit_cast<std::uint64_t>(value), 8); }
+Bytes DoubleBytes(double value) {
+  return LittleEndian(std::bit_cast<std::uint64_t>(value), 8);
+}
 
-void Append(Bytes& to, const Bytes& bytes) { to.insert(to.end(), bytes.begin(), bytes.end()); }
+void Append(Bytes& to, const Bytes& bytes) {
+  to.insert(to.end(), bytes.begin(), bytes.end());
+}
 
 Bytes IndexRecord(std::string_view code, std::int32_t productRecordNumber) {
   Bytes bytes = Text(code, 13);
@@ -87,7 +91,8 @@ DataDirectory::~DataDirectory() {
 
 void DataDirectory::Write(const std::string& name, const Bytes& bytes) const {
   std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) {
     throw std::runtime_error("cannot write " + name);
   }

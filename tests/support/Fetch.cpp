@@ -9,8 +9,8 @@ BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry)
   return FetchFrom(directory, entry, module);
 }
 
-BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry,
-                         Module1& module, std::string_view decimalSeparator) {
+BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry, Module1& module,
+                         std::string_view decimalSeparator) {
   module.sales.DataPath = directory.DataPath();
   BufferedOutput output;
   FetchReceiptCopy(module, SystemFileSystem(), entry, output,

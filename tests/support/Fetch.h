@@ -12,8 +12,8 @@ namespace kuitti::test {
 // One fetch from the directory under Finnish number settings, with a fresh program state
 // unless one is given.
 BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry);
-BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry,
-                         Module1& module, std::string_view decimalSeparator = ",");
+BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry, Module1& module,
+                         std::string_view decimalSeparator = ",");
 
 // The lines of a copy, split at CR LF.
 std::vector<std::string> Lines(const std::string& copy);

@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "CodePage.h"
+#include "DataFiles.h"
+#include "Fetch.h"
+#include "LoggingFileSystem.h"
+#include "RuntimeError.h"
+#include "SalesData.h"
+
+namespace kuitti::test {
+namespace {
+
+template <std::size_t N>
+std::u32string AsText(const TextField<N>& field) {
+  return std::u32string(field.begin(), field.end());
+}
+
+TextField<13> Code(std::string_view utf8) {
+  const Bytes bytes = Text(utf8, 13);
+  TextField<13> field;
+  for (std::size_t i = 0; i < 13; ++i) {
+    field[i] = DecodeWindows1252(bytes[i]);
+  }
+  return field;
+}
+
+// The n-th index code of a sorted index: "00000000000" followed by 10 × n.
+std::string IndexCode(int n) {
+  std::string digits = std::to_string(10 * n);
+  return std::string(13 - digits.size(), '0') + digits;
+}
+
+// A data directory with the index records given and one product per distinct product number
+// named "TUOTE <number>".
+class LookUp {
+ public:
+  LookUp(const Bytes& index, int products) : files_(SystemFileSystem()) {
+    Bytes productFile;
+    for (int i = 1; i <= products; ++i) {
+      Append(productFile, ProductRecordBytes("", "TUOTE " + std::to_string(i)));
+    }
+    directory_.Write("CASSA.001", index);
+    directory_.Write("CASSA.002", productFile);
+    directory_.Write("CASSA.004", {});
+    directory_.Write("CASSA.005", {});
+    data.DataPath = directory_.DataPath();
+    OpenDataFiles(data, files_);
+    files_.ClearReads();
+  }
+
+  // Looks the code up and gives the index records probed.
+  std::vector<std::int32_t> Find(std::string_view code) {
+    files_.ClearReads();
+    data.receiptRow.ProductCode = Code(code);
+    LookUpProduct(data);
+    return files_.RecordsRead("CASSA.001", 18);
+  }
+  std::vector<std::int32_t> ProductsRead() const { return files_.RecordsRead("CASSA.002", 356); }
+  std::u32string Name() const { return AsText(data.product.ProductName); }
+
+  SalesData data;
+
+ private:
+  DataDirectory directory_;
+  LoggingFileSystem files_;
+};
+
+Bytes SortedIndex(int count) {
+  Bytes index;
+  for (int n = 1; n <= count; ++n) {
+    Append(index, IndexRecord(IndexCode(n), n));
+  }
+  return index;
+}
+
+std::u32string NameOf(int product) {
+  std::u32string name = U"TUOTE ";
+  for (char c : std::to_string(product)) {
+    name += static_cast<char32_t>(c);
+  }
+  return name + std::u32string(25 - name.size(), U' ');
+}
+
+TEST(LookUpProduct, ProbesOfSevenRecords) {
+  struct Case {
+    std::string code;
+    std::vector<std::int32_t> probes;
+    int product;  // 0 on a miss
+  };
+  const std::vector<Case> cases = {
+      // Misses: 4, then 2 or 6, then one of 1, 3, 5, 7; three reads.
+      {"0000000000005", {4, 2, 1}, 0},
+      {"0000000000015", {4, 2, 1}, 0},
+      {"0000000000025", {4, 2, 3}, 0},
+      {"0000000000035", {4, 2, 3}, 0},
+      {"0000000000045", {4, 6, 5}, 0},
+      {"0000000000055", {4, 6, 5}, 0},
+      {"0000000000065", {4, 6, 7}, 0},
+      {"0000000000075", {4, 6, 7}, 0},
+      {"9999999999999", {4, 6, 7}, 0},
+      {"             ", {4, 2, 1}, 0},
+      // Hits stop at the matching record.
+      {"0000000000040", {4}, 4},
+      {"0000000000020", {4, 2}, 2},
+      {"0000000000060", {4, 6}, 6},
+      {"0000000000010", {4, 2, 1}, 1},
+      {"0000000000030", {4, 2, 3}, 3},
+      {"0000000000050", {4, 6, 5}, 5},
+      {"0000000000070", {4, 6, 7}, 7},
+  };
+  LookUp lookUp(SortedIndex(7), 7);
+  for (const Case& c : cases) {
+    EXPECT_EQ(lookUp.Find(c.code), c.probes) << c.code;
+    if (c.product == 0) {
+      EXPECT_TRUE(lookUp.ProductsRead().empty()) << c.code;
+    } else {
+      EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{c.product}) << c.code;
+      EXPECT_EQ(lookUp.Name(), NameOf(c.product));
+    }
+  }
+}
+
+TEST(LookUpProduct, ReadsAtMostFloorLog2NPlusOneIndexRecords) {
+  for (int n = 1; n <= 40; ++n) {
+    LookUp lookUp(SortedIndex(n), n);
+    const auto limit = static_cast<std::size_t>(std::floor(std::log2(n))) + 1;
+    for (int k = 0; k <= n; ++k) {
+      // The code of record k (a hit) and one between records k and k + 1 (a miss).
+      const std::string hit = IndexCode(k);
+      const std::string miss = hit.substr(0, 12) + "5";
+      for (const std::string& code : {hit, miss}) {
+        const auto probes = lookUp.Find(code);
+        EXPECT_LE(probes.size(), limit) << n << " records, code " << code;
+        EXPECT_FALSE(probes.empty());
+        const bool isHit = k >= 1 && code == hit;
+        EXPECT_EQ(lookUp.ProductsRead().size(), isHit ? 1u : 0u) << n << " records, " << code;
+        if (isHit) {
+          EXPECT_EQ(probes.back(), k);
+          EXPECT_EQ(lookUp.Name(), NameOf(k));
+        }
+      }
+    }
+  }
+}
+
+TEST(LookUpProduct, HitReadsTheProductNamedByTheIndexRecord) {
+  // The index position and the product record number differ.
+  Bytes index;
+  Append(index, IndexRecord("1000000000000", 3));
+  Append(index, IndexRecord("2000000000000", 1));
+  Append(index, IndexRecord("3000000000000", 2));
+  LookUp lookUp(index, 3);
+  struct Case {
+    std::string code;
+    int product;
+  };
+  for (const Case& c :
+       std::vector<Case>{{"1000000000000", 3}, {"2000000000000", 1}, {"3000000000000", 2}}) {
+    lookUp.Find(c.code);
+    EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{c.product});
+    EXPECT_EQ(lookUp.Name(), NameOf(c.product)) << c.code;
+    EXPECT_EQ(lookUp.data.productIndex.ProductRecordNumber, c.product);
+  }
+}
+
+TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
+  Bytes index;
+  Append(index, IndexRecord("1000000000000", 2));
+  Append(index, IndexRecord("Abc          ", 1));
+  LookUp lookUp(index, 2);
+
+  // Before any hit the buffer is all zero bytes.
+  lookUp.Find("0000000000000");
+  EXPECT_EQ(lookUp.Name(), std::u32string(25, U'\0'));
+
+  lookUp.Find("1000000000000");
+  const std::u32string found = NameOf(2);
+  ASSERT_EQ(lookUp.Name(), found);
+  // Codes that differ only in case or in leading spaces do not match; all 13 characters
+  // count, and a NUL is not a space.
+  for (std::string code : {"abc          ", "ABC          ", " Abc         ", " 1000000000000",
+                           "100000000000 ", "1000000000001"}) {
+    const std::string code13 = code.substr(0, 13);
+    lookUp.Find(code13);
+    EXPECT_TRUE(lookUp.ProductsRead().empty()) << "[" << code13 << "]";
+    EXPECT_EQ(lookUp.Name(), found) << "[" << code13 << "]";
+  }
+  lookUp.data.receiptRow.ProductCode = Code("Abc");
+  lookUp.data.receiptRow.ProductCode[12] = U'\0';
+  LookUpProduct(lookUp.data);
+  EXPECT_EQ(lookUp.Name(), found);
+
+  // Trailing spaces are part of the code and match when equal.
+  lookUp.Find("Abc          ");
+  EXPECT_EQ(lookUp.Name(), NameOf(1));
+}
+
+TEST(LookUpProduct, EmptyOrTooShortIndexReadsNothing) {
+  for (std::size_t length : {0, 1, 9}) {
+    LookUp lookUp(Bytes(length, '0'), 1);
+    lookUp.data.product.ProductName.fill(U'x');
+    lookUp.data.productIndex.ProductRecordNumber = 77;
+    EXPECT_TRUE(lookUp.Find("0000000000000").empty()) << length << " bytes";
+    EXPECT_EQ(lookUp.Name(), std::u32string(25, U'x'));
+    EXPECT_EQ(lookUp.data.productIndex.ProductRecordNumber, 77);
+  }
+  LookUp single(SortedIndex(1), 1);
+  EXPECT_EQ(single.Find("0000000000099"), std::vector<std::int32_t>{1});
+}
+
+TEST(LookUpProduct, DuplicatesAndDisorder) {
+  // With equal codes the search stops at whichever it probes first.
+  Bytes index;
+  Append(index, IndexRecord("1000000000000", 1));
+  Append(index, IndexRecord("5000000000000", 2));
+  Append(index, IndexRecord("5000000000000", 3));
+  Append(index, IndexRecord("5000000000000", 4));
+  Append(index, IndexRecord("9000000000000", 5));
+  LookUp duplicates(index, 5);
+  EXPECT_EQ(duplicates.Find("5000000000000"), std::vector<std::int32_t>{3});
+  EXPECT_EQ(duplicates.Name(), NameOf(3));
+
+  // An index out of order can miss a code it holds: record 4 holds 9 among 1 2 3 _ 5 6 7,
+  // so the search for 5 turns left there and never reaches record 5.
+  Bytes unsorted;
+  for (const char* code : {"1000000000000", "2000000000000", "3000000000000", "9000000000000",
+                           "5000000000000", "6000000000000", "7000000000000"}) {
+    Append(unsorted, IndexRecord(code, 1));
+  }
+  LookUp disorder(unsorted, 1);
+  EXPECT_EQ(disorder.Find("5000000000000"), (std::vector<std::int32_t>{4, 2, 3}));
+  EXPECT_TRUE(disorder.ProductsRead().empty());
+}
+
+TEST(LookUpProduct, CodesCompareByCharacterCode) {
+  // Space < digits < upper case < lower case < Windows-1252 letters (Ä is U+00C4, € is
+  // U+20AC although its byte 0x80 is below Ä's 0xC4).
+  const std::vector<std::string> sorted = {"      1      ", "0            ", "A            ",
+                                           "a            ", "Ä            ", "ä            ",
+                                           "€            "};
+  Bytes index;
+  for (std::size_t i = 0; i < sorted.size(); ++i) {
+    Append(index, IndexRecord(sorted[i], static_cast<std::int32_t>(i + 1)));
+  }
+  LookUp lookUp(index, static_cast<int>(sorted.size()));
+  for (std::size_t i = 0; i < sorted.size(); ++i) {
+    lookUp.Find(sorted[i]);
+    EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{static_cast<std::int32_t>(i + 1)})
+        << "[" << sorted[i] << "]";
+  }
+}
+
+TEST(LookUpProduct, PartialLastIndexRecordIsSearched) {
+  // Two records and ten bytes of a third: 46 bytes count three records.
+  Bytes index = SortedIndex(2);
+  Append(index, Text("9999999999", 10));
+  LookUp lookUp(index, 2);
+  EXPECT_EQ(lookUp.Find("9999999999999"), (std::vector<std::int32_t>{2, 3}));
+  // Its product number reads as zero, so a hit on it asks for record 0.
+  lookUp.data.receiptRow.ProductCode = Code("9999999999");
+  for (std::size_t i = 10; i < 13; ++i) {
+    lookUp.data.receiptRow.ProductCode[i] = U'\0';
+  }
+  try {
+    LookUpProduct(lookUp.data);
+    ADD_FAILURE() << "record 0 of CASSA.002 was read";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), 63);
+  }
+}
+
+TEST(LookUpProduct, ProductNumberPastTheEndReadsZeroBytes) {
+  Bytes index;
+  Append(index, IndexRecord("1000000000000", 1));
+  Append(index, IndexRecord("2000000000000", 40));
+  LookUp lookUp(index, 1);
+  lookUp.Find("1000000000000");
+  ASSERT_EQ(lookUp.Name(), NameOf(1));
+  lookUp.Find("2000000000000");
+  EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{40});
+  EXPECT_EQ(lookUp.Name(), std::u32string(25, U'\0'));
+}
+
+TEST(LookUpProduct, NoCachingBetweenCalls) {
+  // Every lookup reads the index anew, so a file changed between lookups is seen.
+  DataDirectory directory;
+  directory.WriteProducts({{"1000000000000", "VANHA"}});
+  directory.Write("CASSA.004", {});
+  directory.Write("CASSA.005", {});
+  SalesData data;
+  data.DataPath = directory.DataPath();
+  OpenDataFiles(data, SystemFileSystem());
+  data.receiptRow.ProductCode = Code("1000000000000");
+  LookUpProduct(data);
+  EXPECT_EQ(AsText(data.product.ProductName).substr(0, 5), U"VANHA");
+  directory.WriteProducts({{"1000000000000", "UUSI"}});
+  LookUpProduct(data);
+  EXPECT_EQ(AsText(data.product.ProductName).substr(0, 5), U"UUSI ");
+}
+
+}  // namespace
+}  // namespace kuitti::test

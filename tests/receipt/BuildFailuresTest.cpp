@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "Fetch.h"
+#include "ReceiptCopy.h"
+#include "RuntimeError.h"
+
+namespace kuitti::test {
+namespace {
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+const std::string kMilk = "6410000000011";
+
+Row ItemRow(std::string kind, std::int64_t priceRaw, std::int64_t quantityRaw,
+            std::int16_t vatRate) {
+  return Row{.kind = kind,
+             .voucher = "000013",
+             .rowNumber = "001",
+             .productCode = kMilk,
+             .priceRaw = priceRaw,
+             .quantityRaw = quantityRaw,
+             .vatRate = vatRate};
+}
+
+Row TotalsRow(double saleTime, std::int64_t totalRaw, std::int64_t roundingRaw) {
+  return Row{.kind = "M",
+             .voucher = "000013",
+             .saleTime = saleTime,
+             .productCode = "",
+             .priceRaw = totalRaw,
+             .quantityRaw = roundingRaw};
+}
+
+struct Failure {
+  int number;
+  std::string text;  // the copy as far as it was written
+  int vatSlots;
+};
+
+Failure BuildFailing(const std::vector<Row>& rows,
+                     const std::vector<Product>& products = {{kMilk, "MAITO"}}) {
+  DataDirectory directory;
+  directory.WriteAll(products, rows);
+  Module1 module;
+  module.sales.DataPath = directory.DataPath();
+  BufferedOutput output;
+  try {
+    FetchReceiptCopy(module, SystemFileSystem(), "000013", output, NumberFormat{","});
+  } catch (const RuntimeError& error) {
+    for (int number : {1, 2, 4, 5}) {
+      EXPECT_FALSE(module.sales.files.IsOpen(number)) << "file " << number << " left open";
+    }
+    EXPECT_TRUE(output.messages().empty());
+    return {error.number(), output.text(), module.vatBreakdown.Count};
+  }
+  ADD_FAILURE() << "the build did not fail:\n" << output.text();
+  return {0, output.text(), module.vatBreakdown.Count};
+}
+
+const std::string kPaid1 =
+    "Yhteensä        1,00\r\nPyöristys       0,00\r\nMaksettu        1,00\r\n\r\n";
+
+TEST(BuildFailures, StopTheBuildWhereTheyHappen) {
+  struct Case {
+    std::string what;
+    std::vector<Row> rows;
+    int number;
+    std::string textEnd;
+    int vatSlots;
+  };
+  std::vector<Row> fiftyOneRates;
+  for (std::int16_t rate = 1; rate <= 51; ++rate) {
+    fiftyOneRates.push_back(ItemRow("A", 10000, 10000, rate));
+  }
+  const std::vector<Case> cases = {
+      {"a 51st VAT rate", fiftyOneRates, 9,
+       "6410000000011  50     1      1,00      1,00\r\n"
+       "6410000000011  51     1      1,00      1,00\r\n",
+       50},
+      {"VAT rate -100",
+       {ItemRow("A", 10000, 10000, -100)},
+       11,
+       "6410000000011 100     1      1,00      1,00\r\n" + std::string(74, '-') +
+           "\r\n\r\n\r\nALV-%    Veroton          Vero      Tuotemyynti\r\n",
+       1},
+      // The line is written up to the price; the row sum is the piece that fails.
+      {"a row sum beyond Currency",
+       {ItemRow("M", kMax, 20000, 24)},
+       6,
+       "6410000000011 001  MAITO                      24     23685477,58",
+       0},
+      {"a negative row sum beyond Currency",
+       {ItemRow("A", kMin, 10000 + 1, 24)},
+       6,
+       "6410000000011  241,00013685477,58",
+       0},
+      {"a VAT total beyond Currency",
+       {ItemRow("A", kMax / 2 + 1, 10000, 24), ItemRow("A", kMax / 2 + 1, 10000, 24)},
+       6,
+       "6410000000011  24     11842738,791842738,79\r\n",
+       1},
+      {"paid beyond Currency",
+       {TotalsRow(1, kMin, 1)},
+       6,
+       "Yhteensä 03685477,58\r\nPyöristys       0,00\r\n",
+       0},
+      {"a sale time that is not a number", {TotalsRow(std::nan(""), 10000, 0)}, 6, kPaid1, 0},
+      {"a sale time past the year 9999", {TotalsRow(2958466, 10000, 0)}, 6, kPaid1, 0},
+      {"a sale time before the year -9999", {TotalsRow(-2958466, 10000, 0)}, 6, kPaid1, 0},
+      {"an infinite sale time", {TotalsRow(HUGE_VAL, 10000, 0)}, 6, kPaid1, 0},
+  };
+  for (const Case& c : cases) {
+    const Failure failure = BuildFailing(c.rows);
+    EXPECT_EQ(failure.number, c.number) << c.what;
+    EXPECT_TRUE(failure.text.ends_with(c.textEnd))
+        << c.what << ": the copy ends\n"
+        << failure.text.substr(failure.text.size() -
+                               std::min<std::size_t>(200, failure.text.size()));
+    EXPECT_EQ(failure.vatSlots, c.vatSlots) << c.what;
+    EXPECT_FALSE(failure.text.ends_with(std::string(74, '='))) << c.what;
+  }
+}
+
+TEST(BuildFailures, ProductNumberZeroIsABadRecordNumber) {
+  DataDirectory directory;
+  directory.WriteAll({}, {ItemRow("M", 10000, 10000, 24)});
+  Bytes index = IndexRecord(kMilk, 0);
+  directory.Write("CASSA.001", index);
+  try {
+    FetchFrom(directory, "000013");
+    ADD_FAILURE() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), 63);
+  }
+}
+
+TEST(BuildFailures, LatestSaleTimeStillFits) {
+  DataDirectory directory;
+  directory.WriteAll({}, {TotalsRow(2958465.9, 10000, 0)});
+  const auto lines = Lines(FetchFrom(directory, "000013").text());
+  ASSERT_GT(lines.size(), 12u);
+  EXPECT_EQ(lines[12], "Alkuperäinen kuitti tulostettu: 31.12.9999  21:36:00");
+}
+
+}  // namespace
+}  // namespace kuitti::test

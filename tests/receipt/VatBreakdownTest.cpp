@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+#include "BufferedOutput.h"
+#include "RuntimeError.h"
+#include "VatBreakdown.h"
+
+namespace kuitti {
+namespace {
+
+Currency Amount(double value) {
+  return Currency::FromDouble(value);
+}
+
+int ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const RuntimeError& error) {
+    return error.number();
+  }
+  return 0;
+}
+
+std::vector<std::string> UsedKeys(const VatBreakdown& breakdown) {
+  return {breakdown.Keys.begin() + 1, breakdown.Keys.begin() + 1 + breakdown.Count};
+}
+
+std::string Summary(const VatBreakdown& breakdown, const std::string& separator = ",") {
+  BufferedOutput output;
+  output.SetText("X");
+  AppendVatSummary(breakdown, output, NumberFormat{separator});
+  return output.text();
+}
+
+const std::string kRule(74, '-');
+const std::string kHeading = "X\r\n\r\n\r\nALV-%    Veroton          Vero      Tuotemyynti\r\n";
+
+TEST(VatBreakdown, SlotsInOrderOfFirstAppearance) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  AddToVatBreakdown(breakdown, "14", Amount(1.00));
+  AddToVatBreakdown(breakdown, "24", Amount(2.00));
+  AddToVatBreakdown(breakdown, "14", Amount(0.25));
+  AddToVatBreakdown(breakdown, "", Amount(100));      // blank keys are dropped
+  AddToVatBreakdown(breakdown, "   ", Amount(100));   //
+  AddToVatBreakdown(breakdown, " 14", Amount(3.00));  // surrounding spaces make other keys
+  AddToVatBreakdown(breakdown, "14 ", Amount(4.00));
+  AddToVatBreakdown(breakdown, "24", Amount(-0.5));
+  AddToVatBreakdown(breakdown, "a", Amount(1));  // case counts
+  AddToVatBreakdown(breakdown, "A", Amount(2));
+  EXPECT_EQ(breakdown.Count, 6);
+  EXPECT_EQ(UsedKeys(breakdown), (std::vector<std::string>{"14", "24", " 14", "14 ", "a", "A"}));
+  const std::vector<std::int64_t> totals = {12500, 15000, 30000, 40000, 10000, 20000};
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_EQ(breakdown.Totals[i].raw(), totals[i - 1]) << "slot " << i;
+  }
+}
+
+TEST(VatBreakdown, FiftySlotsThenSubscriptOutOfRange) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  for (int key = 1; key <= 50; ++key) {
+    AddToVatBreakdown(breakdown, std::to_string(key), Amount(key));
+  }
+  ASSERT_EQ(breakdown.Count, 50);
+  const auto keysBefore = breakdown.Keys;
+  const auto totalsBefore = breakdown.Totals;
+  try {
+    AddToVatBreakdown(breakdown, "51", Amount(51));
+    ADD_FAILURE() << "a 51st key was stored";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), 9);
+    EXPECT_EQ(error.description(), "Subscript out of range");
+  }
+  EXPECT_EQ(breakdown.Count, 50);
+  EXPECT_EQ(breakdown.Keys, keysBefore);
+  EXPECT_EQ(breakdown.Totals, totalsBefore);
+  // Keys already in the table still add, and a blank one is still ignored.
+  AddToVatBreakdown(breakdown, "50", Amount(1));
+  AddToVatBreakdown(breakdown, " ", Amount(1));
+  EXPECT_EQ(breakdown.Totals[50].raw(), 510000);
+
+  // Clearing resets all 50 slots.
+  ClearVatBreakdown(breakdown);
+  EXPECT_EQ(breakdown.Count, 0);
+  for (int i = 1; i <= 50; ++i) {
+    EXPECT_EQ(breakdown.Keys[i], "") << i;
+    EXPECT_EQ(breakdown.Totals[i].raw(), 0) << i;
+  }
+  AddToVatBreakdown(breakdown, "51", Amount(51));
+  EXPECT_EQ(UsedKeys(breakdown), std::vector<std::string>{"51"});
+}
+
+TEST(VatBreakdown, TotalOutsideTheRangeOverflows) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  AddToVatBreakdown(breakdown, "24", Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
+  EXPECT_EQ(ErrorNumberOf([&] { AddToVatBreakdown(breakdown, "24", Currency::FromRaw(1)); }), 6);
+}
+
+TEST(VatSummary, EmptyTableGivesZeroTotals) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  EXPECT_EQ(Summary(breakdown),
+            kHeading + kRule + "\r\nYht         0,00          0,00             0,00\r\n");
+}
+
+TEST(VatSummary, WorkedExample) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  AddToVatBreakdown(breakdown, "24", Amount(100.00));
+  AddToVatBreakdown(breakdown, "14", Amount(11.40));
+  AddToVatBreakdown(breakdown, "24", Amount(24.00));
+  EXPECT_EQ(Summary(breakdown), kHeading +
+                                    "24        100,00         24,00           124,00\r\n"
+                                    "14         10,00          1,40            11,40\r\n" +
+                                    kRule +
+                                    "\r\nYht       110,00         25,40           135,40\r\n");
+  EXPECT_EQ(Summary(breakdown, "."), kHeading +
+                                         "24        100.00         24.00           124.00\r\n"
+                                         "14         10.00          1.40            11.40\r\n" +
+                                         kRule +
+                                         "\r\nYht       110.00         25.40           135.40\r\n");
+}
+
+TEST(VatSummary, KeysAndTheirLines) {
+  struct Case {
+    std::string key;
+    double gross;
+    std::string line;  // empty when the slot is not shown
+  };
+  const std::vector<Case> cases = {
+      {"0", 12.34, " 0         12,34          0,00            12,34"},
+      {"10", 11.00, "10         10,00          1,00            11,00"},
+      {"11", 11.10, "11         10,00          1,10            11,10"},
+      // Three characters: the key field shows the last two; the rate is still 100.
+      {"100", 200.00, "00        100,00        100,00           200,00"},
+      {"-5", 9.50, "-5         10,00         -0,50             9,50"},
+      {"24", -124.00, "24       -100,00        -24,00          -124,00"},
+      // Tax 5/1.23 × 0.23 = 0.934959… is 0.9350 as Currency, shown 0,94.
+      {"23", 5.00, "23          4,07          0,94             5,00"},
+      // A formatted amount of more than 11 characters loses its leading characters.
+      {"0", 100000000.00, " 0   00000000,00          0,00      00000000,00"},
+      {"1", 50.00, ""},
+      {" 1 ", 50.00, ""},
+  };
+  for (const Case& c : cases) {
+    VatBreakdown breakdown;
+    ClearVatBreakdown(breakdown);
+    AddToVatBreakdown(breakdown, c.key, Amount(c.gross));
+    const std::string summary = Summary(breakdown);
+    if (c.line.empty()) {
+      // Collected, but neither shown nor summed.
+      EXPECT_EQ(breakdown.Count, 1);
+      EXPECT_EQ(summary,
+                kHeading + kRule + "\r\nYht         0,00          0,00             0,00\r\n")
+          << "key [" << c.key << "]";
+    } else {
+      ASSERT_EQ(c.line.size(), 47u);
+      EXPECT_EQ(summary.substr(kHeading.size(), 49), c.line + "\r\n") << "key [" << c.key << "]";
+      // One slot: the totals row repeats its figures in columns 6 to 47.
+      EXPECT_EQ(summary.substr(summary.size() - 44), c.line.substr(5) + "\r\n");
+    }
+  }
+}
+
+TEST(VatSummary, SkippedKeyOneLeavesTheOthersAndTheirSums) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  AddToVatBreakdown(breakdown, "14", Amount(11.40));
+  AddToVatBreakdown(breakdown, "1", Amount(999.00));
+  AddToVatBreakdown(breakdown, "24", Amount(124.00));
+  EXPECT_EQ(Summary(breakdown), kHeading +
+                                    "14         10,00          1,40            11,40\r\n"
+                                    "24        100,00         24,00           124,00\r\n" +
+                                    kRule +
+                                    "\r\nYht       110,00         25,40           135,40\r\n");
+}
+
+TEST(VatSummary, TotalsRowSumsUnroundedFigures) {
+  // 1.2450 / 1.24 = 1.0040322… and 1.1446 / 1.14 = 1.0040350…: each shows 1,00 but the sum
+  // 2.0080673… shows 2,01. The taxes 0.2410 and 0.1406 sum to 0.3816.
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  AddToVatBreakdown(breakdown, "24", Currency::FromRaw(12450));
+  AddToVatBreakdown(breakdown, "14", Currency::FromRaw(11446));
+  EXPECT_EQ(Summary(breakdown), kHeading +
+                                    "24          1,00          0,24             1,25\r\n"
+                                    "14          1,00          0,14             1,14\r\n" +
+                                    kRule +
+                                    "\r\nYht         2,01          0,38             2,39\r\n");
+}
+
+TEST(VatSummary, FailuresOfTheArithmetic) {
+  {  // Key -100: the divisor is zero.
+    VatBreakdown breakdown;
+    ClearVatBreakdown(breakdown);
+    AddToVatBreakdown(breakdown, "24", Amount(1));
+    AddToVatBreakdown(breakdown, "-100", Amount(1));
+    BufferedOutput output;
+    try {
+      AppendVatSummary(breakdown, output, NumberFormat{","});
+      ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.number(), 11);
+      EXPECT_EQ(error.description(), "Division by zero");
+    }
+    // The slot before it was written.
+    EXPECT_TRUE(output.text().ends_with("24          0,81          0,19             1,00\r\n"))
+        << output.text();
+  }
+  {  // The gross sum of two slots leaves the Currency range.
+    VatBreakdown breakdown;
+    ClearVatBreakdown(breakdown);
+    AddToVatBreakdown(breakdown, "0", Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
+    AddToVatBreakdown(breakdown, "10", Currency::FromRaw(10000));
+    EXPECT_EQ(ErrorNumberOf([&] { Summary(breakdown); }), 6);
+  }
+  {  // A tax too large for Currency: at -200 % the tax is twice the gross.
+    VatBreakdown breakdown;
+    ClearVatBreakdown(breakdown);
+    AddToVatBreakdown(breakdown, "-200",
+                      Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
+    EXPECT_EQ(ErrorNumberOf([&] { Summary(breakdown); }), 6);
+  }
+}
+
+}  // namespace
+}  // namespace kuitti

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+
+#include "ReceiptPrinting.h"
+
+namespace kuitti::test {
+
+// What a fake printer was asked to do, and where it is to fail. Kept apart from the printer
+// so that it outlives a printer a window owns.
+struct PrinterScript {
+  QStringList calls;  // one line per call: its name and argument
+  QString failAt;     // the name of the call that throws, e.g. "EndDocument"
+  int failNumber = 482;
+};
+
+class FakePrinter final : public Printer {
+ public:
+  explicit FakePrinter(PrinterScript& script) : script_(script) {}
+
+  void SetFontName(const QString& name) override;
+  void SetFontSize(float points) override;
+  void Print(const QString& text) override;
+  void EndDocument() override;
+  void AbortDocument() override;
+
+ private:
+  void Record(const QString& call, const QString& argument);
+
+  PrinterScript& script_;
+};
+
+}  // namespace kuitti::test

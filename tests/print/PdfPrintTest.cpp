@@ -1,0 +1,183 @@
+// The Qt printer laying a long copy out on PDF pages, read back with poppler's tools.
+
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "PagePrinter.h"
+#include "QStringPrinting.h"
+#include "SampleData.h"
+
+namespace kuitti::test {
+namespace {
+
+QByteArray RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+  EXPECT_EQ(process.exitCode(), 0)
+      << program.toStdString() << ": " << process.readAllStandardError().toStdString();
+  return process.readAllStandardOutput();
+}
+
+std::unique_ptr<QPrinter> PdfDevice(const QString& path) {
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setOutputFileName(path);
+  return device;
+}
+
+QFont AskedFont() {
+  QFont font(QStringLiteral("courier new"));
+  font.setPointSizeF(10);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+// Lines that hold something, without trailing spaces.
+QStringList InkedLines(const QString& text) {
+  QStringList lines;
+  for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\n|\f")))) {
+    static const QRegularExpression trailing(QStringLiteral("\\s+$"));
+    const QString trimmed = QString(line).remove(trailing);
+    if (!trimmed.isEmpty()) {
+      lines.append(trimmed);
+    }
+  }
+  return lines;
+}
+
+struct Word {
+  QString text;
+  qsizetype end;  // the column after its last character
+};
+
+std::vector<Word> Words(const QString& line) {
+  std::vector<Word> words;
+  static const QRegularExpression word(QStringLiteral("\\S+"));
+  for (const QRegularExpressionMatch& match : word.globalMatch(line)) {
+    words.push_back({match.captured(), match.capturedEnd()});
+  }
+  return words;
+}
+
+class PdfPrintTest : public testing::Test {
+ protected:
+  void PrintAsTheCommandDoes(const QString& text) {
+    PagePrinter printer([this] { return PdfDevice(pdf); });
+    printer.SetFontName(QStringLiteral("courier new"));
+    printer.SetFontSize(10);
+    printer.Print(text);
+    printer.EndDocument();
+  }
+
+  int Pages() {
+    const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {pdf}));
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+  }
+
+  QTemporaryDir directory;
+  QString pdf = directory.filePath(QStringLiteral("copy.pdf"));
+};
+
+TEST_F(PdfPrintTest, LongCopyContinuesOnNewPagesWithEveryLineInOrderAndColumnsAligned) {
+  const Rendered rendered = RenderWithText(Samples().directory, Samples().longVoucher);
+  ASSERT_EQ(rendered.exitCode, 0);
+  const QString copy = QString::fromUtf8(rendered.out);
+  QStringList copies;
+  for (int i = 0; i < 5; ++i) {
+    copies.append(copy);
+  }
+  const QString text = copies.join(QStringLiteral("\r\n"));
+  const int lineCount = static_cast<int>(text.count(QStringLiteral("\r\n"))) + 1;
+
+  PrintAsTheCommandDoes(text);
+
+  // As many pages as the lines need at the font's line spacing, no more.
+  const auto device = PdfDevice(pdf);
+  const QFontMetricsF metrics(AskedFont(), device.get());
+  const int linesPerPage =
+      static_cast<int>(std::floor((device->height() - metrics.height()) / metrics.lineSpacing())) +
+      1;
+  ASSERT_GT(lineCount, linesPerPage) << "the text must not fit on one page";
+  EXPECT_EQ(Pages(), (lineCount + linesPerPage - 1) / linesPerPage);
+
+  // No line is drawn where the page has no room for it: below the printable area it would be
+  // cut away on paper.
+  const QRectF printable = device->pageLayout().paintRect(QPageLayout::Point);
+  const QString boxes = QString::fromUtf8(
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+  static const QRegularExpression wordBox(QStringLiteral("yMax=\"([0-9.]+)\""));
+  int words = 0;
+  for (const QRegularExpressionMatch& match : wordBox.globalMatch(boxes)) {
+    ++words;
+    ASSERT_LE(match.captured(1).toDouble(), printable.bottom() + 0.5) << "word " << words;
+  }
+  EXPECT_GT(words, lineCount);
+
+  // pdftotext places words by their position on the page, but shortens some gaps of two
+  // spaces to one; every word must still end within one column of where the copy has it.
+  const QStringList read = InkedLines(QString::fromUtf8(
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})));
+  const QStringList expected = InkedLines(text);
+  ASSERT_EQ(read.size(), expected.size());
+  for (qsizetype i = 0; i < expected.size(); ++i) {
+    const std::vector<Word> readWords = Words(read[i]);
+    const std::vector<Word> expectedWords = Words(expected[i]);
+    ASSERT_EQ(readWords.size(), expectedWords.size())
+        << "line " << i << ": " << read[i].toStdString();
+    for (std::size_t w = 0; w < expectedWords.size(); ++w) {
+      EXPECT_EQ(readWords[w].text, expectedWords[w].text) << "line " << i;
+      EXPECT_LE(std::abs(readWords[w].end - expectedWords[w].end), 1)
+          << "line " << i << " word " << w << ": " << read[i].toStdString() << " / "
+          << expected[i].toStdString();
+    }
+  }
+}
+
+TEST_F(PdfPrintTest, WideLineIsCutAtTheRightMarginNotWrapped) {
+  const QString wide(300, QLatin1Char('M'));
+  PrintAsTheCommandDoes(QStringLiteral("ennen\r\n") + wide + QStringLiteral("\r\njälkeen"));
+  EXPECT_EQ(Pages(), 1);
+
+  // The line after the wide one comes right after it: nothing was wrapped onto new lines.
+  const QStringList read = InkedLines(QString::fromUtf8(
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})));
+  ASSERT_EQ(read.size(), 3);
+  EXPECT_TRUE(read[0].endsWith(QStringLiteral("ennen")));
+  EXPECT_TRUE(read[2].endsWith(QStringLiteral("jälkeen")));
+
+  // On the rendered page the wide line reaches the right edge of the printable area and
+  // leaves the right margin blank.
+  const int dpi = 72;
+  RunTool(QStringLiteral("pdftoppm"),
+          {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+           QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, directory.filePath("page")});
+  const QImage page(directory.filePath(QStringLiteral("page.png")));
+  ASSERT_FALSE(page.isNull());
+  const QRect printable = PdfDevice(pdf)->pageLayout().paintRectPixels(dpi);
+  ASSERT_LT(printable.right() + 4, page.width());
+  auto inkedInColumn = [&](int x) {
+    for (int y = printable.top(); y < printable.top() + 60; ++y) {
+      if (qGray(page.pixel(x, y)) < 128) {
+        return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(inkedInColumn(printable.right() - 3));
+  for (int x = printable.right() + 3; x < page.width(); ++x) {
+    ASSERT_FALSE(inkedInColumn(x)) << "ink in the right margin at x=" << x;
+  }
+}
+
+}  // namespace
+}  // namespace kuitti::test

@@ -1,0 +1,108 @@
+#include "RecordScanner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kuitti {
+namespace {
+
+// A file in memory that counts its reads and can change between them, as a file that the
+// point-of-sale system writes during a scan.
+class ChangingFile final : public RandomAccessFile {
+ public:
+  explicit ChangingFile(std::string bytes) : bytes_(std::move(bytes)) {}
+
+  std::int64_t Length() override { return static_cast<std::int64_t>(bytes_.size()); }
+  std::size_t ReadAt(std::int64_t offset, std::span<unsigned char> out) override {
+    ++reads;
+    if (afterRead) {
+      afterRead(bytes_);
+    }
+    const auto at = static_cast<std::size_t>(offset);
+    if (at >= bytes_.size()) {
+      return 0;
+    }
+    const std::size_t count = std::min(out.size(), bytes_.size() - at);
+    std::memcpy(out.data(), bytes_.data() + at, count);
+    return count;
+  }
+
+  int reads = 0;
+  std::function<void(std::string&)> afterRead;
+
+ private:
+  std::string bytes_;
+};
+
+// Records of 10 bytes whose bytes all hold the record's number.
+std::string NumberedRecords(int count) {
+  std::string bytes;
+  for (int n = 1; n <= count; ++n) {
+    bytes += std::string(10, static_cast<char>(n));
+  }
+  return bytes;
+}
+
+std::vector<std::string> ScanAll(RandomAccessFile& file, std::int32_t count, std::size_t block) {
+  RecordScanner scanner(file, 10, count, block);
+  std::vector<std::string> records;
+  while (const unsigned char* record = scanner.Next()) {
+    records.emplace_back(reinterpret_cast<const char*>(record), 10);
+  }
+  return records;
+}
+
+TEST(RecordScanner, RecordsSplitAcrossReadsComeOutWhole) {
+  ChangingFile file(NumberedRecords(7));
+  // 25-byte reads cut records 3 and 5 in two.
+  const auto records = ScanAll(file, 7, 25);
+  ASSERT_EQ(records.size(), 7u);
+  for (int n = 1; n <= 7; ++n) {
+    EXPECT_EQ(records[static_cast<std::size_t>(n - 1)], std::string(10, static_cast<char>(n)));
+  }
+  EXPECT_LT(file.reads, 7) << "the scan must not read record by record";
+}
+
+TEST(RecordScanner, PartialLastRecordAndRecordsPastTheEndReadAsZeros) {
+  ChangingFile file(NumberedRecords(2) + std::string(4, '\x03'));
+  const auto records = ScanAll(file, 4, 16);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[1], std::string(10, '\x02'));
+  EXPECT_EQ(records[2], std::string(4, '\x03') + std::string(6, '\0'));
+  EXPECT_EQ(records[3], std::string(10, '\0'));
+}
+
+TEST(RecordScanner, StopsAtTheCountTakenAtTheStartWhileTheFileGrows) {
+  ChangingFile file(NumberedRecords(5));
+  file.afterRead = [](std::string& bytes) { bytes += std::string(10, 'x'); };
+  const auto records = ScanAll(file, 5, 20);
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[4], std::string(10, '\x05'));
+}
+
+TEST(RecordScanner, AFileTruncatedDuringTheScanGivesZerosForTheLostRecords) {
+  ChangingFile file(NumberedRecords(6));
+  file.afterRead = [](std::string& bytes) {
+    bytes.resize(std::min<std::size_t>(bytes.size(), 20));
+  };
+  const auto records = ScanAll(file, 6, 30);
+  ASSERT_EQ(records.size(), 6u);
+  EXPECT_EQ(records[1], std::string(10, '\x02'));  // read before the cut
+  EXPECT_EQ(records[5], std::string(10, '\0'));
+}
+
+TEST(RecordScanner, NoRecordsForACountOfZeroOrLess) {
+  ChangingFile file(NumberedRecords(3));
+  EXPECT_TRUE(ScanAll(file, 0, 20).empty());
+  EXPECT_TRUE(ScanAll(file, -4, 20).empty());
+  EXPECT_EQ(file.reads, 0);
+}
+
+}  // namespace
+}  // namespace kuitti

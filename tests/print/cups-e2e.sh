@@ -1,0 +1,127 @@
+#!/bin/sh
+# Prints through a real CUPS server onto a cups-pdf queue: the window fetches a sample voucher
+# and "Tulosta" prints it on the default printer; exactly one job must complete and its PDF
+# must hold the copy's lines on the expected number of pages. Then, with no default printer, the
+# error must be reported and the commands stay usable.
+#
+# Usage: cups-e2e.sh DRIVER   (DRIVER: the print_cups_driver program)
+# Needs root and the packages cups and printer-driver-cups-pdf; exits 77 (skipped) otherwise.
+# Starts cupsd unless one already runs, and stops only the one it started.
+set -eu
+
+driver=$1
+queue=kuittikopio-e2e
+skip=77
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "SKIP: the print server test needs root"
+  exit $skip
+fi
+for tool in cupsd lpadmin lpstat pdfinfo pdftotext; do
+  if ! command -v "$tool" >/dev/null 2>&1 && [ ! -x "/usr/sbin/$tool" ]; then
+    echo "SKIP: $tool is not installed (apt-get install cups printer-driver-cups-pdf poppler-utils)"
+    exit $skip
+  fi
+done
+if [ ! -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ]; then
+  echo "SKIP: printer-driver-cups-pdf is not installed"
+  exit $skip
+fi
+PATH=$PATH:/usr/sbin
+
+cupsd_pid=
+previous_default=
+work=$(mktemp -d)
+
+cleanup() {
+  lpadmin -x "$queue" 2>/dev/null || true
+  if [ -n "$previous_default" ]; then
+    lpadmin -d "$previous_default" 2>/dev/null || true
+  fi
+  if [ -n "$cupsd_pid" ]; then
+    kill "$cupsd_pid" 2>/dev/null || true
+    wait "$cupsd_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds
+  tries=$(($1 * 5))
+  shift
+  while ! "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1))
+    if [ "$tries" -le 0 ]; then
+      return 1
+    fi
+    sleep 0.2
+  done
+}
+
+scheduler_running() { lpstat -r | grep -q "is running"; }
+
+if ! scheduler_running 2>/dev/null; then
+  mkdir -p /run/cups
+  cupsd -f &
+  cupsd_pid=$!
+  wait_for 30 scheduler_running || { echo "FAIL: cupsd did not start"; exit 1; }
+fi
+previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+
+# cups-pdf writes a job of user U into U's home directory, under PDF.
+pdf_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+mkdir -p "$pdf_dir"
+ls "$pdf_dir" >"$work/before"
+
+lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+lpadmin -d "$queue"
+completed_before=$(lpstat -W completed -o "$queue" | wc -l)
+
+echo "== printing on $queue"
+run_driver() {  # run_driver FILTER: drives the window offscreen; fails the test if it fails
+  if ! QT_QPA_PLATFORM=offscreen "$driver" --gtest_filter="$1" >"$work/driver.out" 2>&1; then
+    cat "$work/driver.out"
+    echo "FAIL: the window did not behave"
+    exit 1
+  fi
+  cat "$work/driver.out"
+}
+run_driver '*PrintsOnTheDefaultPrinter'
+expected_lines=$(sed -n 's/^lines with text: //p' "$work/driver.out")
+
+jobs_done() {
+  [ -z "$(lpstat -W not-completed -o "$queue")" ] &&
+    [ "$(lpstat -W completed -o "$queue" | wc -l)" -eq $((completed_before + 1)) ]
+}
+new_pdf() {
+  ls "$pdf_dir" | grep -vxFf "$work/before" | grep '\.pdf$'
+}
+wait_for 60 jobs_done || { echo "FAIL: no single completed job"; lpstat -W all -o "$queue"; exit 1; }
+wait_for 30 new_pdf || { echo "FAIL: no PDF appeared in $pdf_dir"; exit 1; }
+if [ "$(new_pdf | wc -l)" -ne 1 ]; then
+  echo "FAIL: more than one PDF appeared: $(new_pdf)"
+  exit 1
+fi
+pdf="$pdf_dir/$(new_pdf)"
+pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
+if [ "$pages" != 1 ]; then
+  echo "FAIL: $pdf has $pages pages, the copy fits on 1"
+  exit 1
+fi
+# cups-pdf re-encodes the font, so the text does not read back as letters; its lines do.
+lines=$(pdftotext -layout "$pdf" - | grep -c '[^[:space:]]' || true)
+if [ "$lines" != "$expected_lines" ]; then
+  echo "FAIL: $pdf has $lines lines with text, the copy $expected_lines"
+  exit 1
+fi
+rm -f "$pdf"
+echo "OK: one job completed, $pdf had 1 page with the $lines lines of the copy"
+
+echo "== printing with no default printer"
+lpadmin -x "$queue"
+if lpstat -d 2>/dev/null | grep -q '^system default destination:'; then
+  echo "SKIP: another default printer is set on this machine"
+  exit $skip
+fi
+run_driver '*NoDefaultPrinter*'
+echo "OK: the error was reported and the commands stayed usable"

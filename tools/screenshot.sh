@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png: the window under a virtual X display (Xvfb) with the copy of the
+# sample data's suggested voucher fetched. Run from anywhere after a configure of the build
+# directory (default: build; KUITTI_BUILD_DIR=... for another).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${KUITTI_BUILD_DIR:-build}
+cmake --build "$build" --target kuittikopio-screenshot kuittikopio-sample-data
+
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+voucher=$("$build/tools/kuittikopio-sample-data" --out "$data" | sed -n 's/^voucher to try: //p')
+
+mkdir -p docs
+# Finnish regional settings, as in the shop: a comma as the decimal separator.
+LC_ALL=fi_FI.UTF-8 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24" \
+  "$build/src/app/kuittikopio-screenshot" "$data" "$voucher" docs/screenshot.png
+echo "docs/screenshot.png: voucher $voucher"

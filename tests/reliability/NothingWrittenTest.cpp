@@ -1,0 +1,128 @@
+// The tool only reads the point-of-sale files: every kind of fetch leaves them byte for byte
+// as they were, with their modification times, opens them read-only and creates nothing.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+
+#include "Fetch.h"
+#include "ReceiptCopy.h"
+#include "RuntimeError.h"
+
+namespace kuitti::test {
+namespace {
+
+struct FileState {
+  std::string bytes;
+  timespec modified;
+};
+
+std::map<std::string, FileState> Snapshot(const std::filesystem::path& directory) {
+  std::map<std::string, FileState> files;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    struct stat status {};
+    EXPECT_EQ(::stat(entry.path().c_str(), &status), 0);
+    files[entry.path().filename().string()] = {ReadFileBytes(entry.path()), status.st_mtim};
+  }
+  return files;
+}
+
+// The access modes of this process's open descriptors on files under the directory.
+std::map<std::string, int> OpenAccessModes(const std::string& directory) {
+  std::map<std::string, int> modes;
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    const auto target = std::filesystem::read_symlink(fd.path(), error);
+    if (error || !target.string().starts_with(directory)) {
+      continue;
+    }
+    std::ifstream info("/proc/self/fdinfo/" + fd.path().filename().string());
+    std::string key;
+    std::string value;
+    while (info >> key >> value) {
+      if (key == "flags:") {
+        modes[target.filename().string()] = std::stoi(value, nullptr, 8) & O_ACCMODE;
+      }
+    }
+  }
+  return modes;
+}
+
+// Looks at the open files at the first piece of text, while the build runs.
+class InspectingOutput final : public ReceiptOutput {
+ public:
+  explicit InspectingOutput(std::string directory) : directory_(std::move(directory)) {}
+  void SetText(std::string_view) override { Inspect(); }
+  void AppendText(std::string_view) override { Inspect(); }
+  void ShowMessage(std::string_view) override { Inspect(); }
+
+  std::map<std::string, int> modes;
+
+ private:
+  void Inspect() {
+    if (modes.empty()) {
+      modes = OpenAccessModes(directory_);
+    }
+  }
+  std::string directory_;
+};
+
+TEST(NothingWritten, FetchesLeaveTheDataFilesAsTheyWereAndOpenThemReadOnly) {
+  DataDirectory directory;
+  directory.WriteAll({{"6410000000011", "Maito 1l"}},
+                     {Row{.voucher = "123456",
+                          .productCode = "6410000000011",
+                          .priceRaw = 12500,
+                          .quantityRaw = 10000,
+                          .vatRate = 14},
+                      Row{.voucher = "123456", .saleTime = 45000.5, .priceRaw = 12500},
+                      Row{.voucher = "666666",
+                          .productCode = "6410000000011",
+                          .priceRaw = 10000,
+                          .quantityRaw = 10000,
+                          .vatRate = -100}});
+  // Old times, so that any write would show.
+  for (const auto& entry : std::filesystem::directory_iterator(directory.path())) {
+    const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, entry.path().c_str(), old, 0), 0);
+  }
+  const auto before = Snapshot(directory.path());
+
+  const std::string dataPath = directory.DataPath();
+  // A copy, a voucher that is not there, and a build that fails midway.
+  for (const char* entry : {"123456", "999999", "666666"}) {
+    SCOPED_TRACE(entry);
+    Module1 module;
+    module.sales.DataPath = dataPath;
+    InspectingOutput output(directory.path().string());
+    try {
+      FetchReceiptCopy(module, SystemFileSystem(), entry, output, NumberFormat{","});
+    } catch (const RuntimeError&) {
+    }
+    const std::map<std::string, int> readOnly = {{"CASSA.001", O_RDONLY},
+                                                 {"CASSA.002", O_RDONLY},
+                                                 {"CASSA.004", O_RDONLY},
+                                                 {"CASSA.005", O_RDONLY}};
+    EXPECT_EQ(output.modes, readOnly);
+    EXPECT_TRUE(OpenAccessModes(directory.path().string()).empty()) << "files left open";
+  }
+
+  const auto after = Snapshot(directory.path());
+  ASSERT_EQ(after.size(), before.size()) << "a file was created or removed";
+  for (const auto& [name, state] : before) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(after.contains(name));
+    EXPECT_EQ(after.at(name).bytes, state.bytes);
+    EXPECT_EQ(after.at(name).modified.tv_sec, state.modified.tv_sec);
+    EXPECT_EQ(after.at(name).modified.tv_nsec, state.modified.tv_nsec);
+  }
+}
+
+}  // namespace
+}  // namespace kuitti::test

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace kuitti {
 
@@ -12,7 +13,7 @@ QString LockFilePath() {
   // Read directly rather than through QStandardPaths, which needs an application object and
   // warns about a missing runtime directory; the user id keeps a shared temp directory apart.
   QString directory = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (directory.isEmpty()) {
+  if (directory.isEmpty() || !QFileInfo(directory).isDir()) {
     directory = QDir::tempPath();
   }
   return directory + QStringLiteral("/kuittikopio-") + QString::number(getuid()) +

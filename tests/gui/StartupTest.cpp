@@ -34,22 +34,25 @@ class StartupTest : public testing::Test {
     ASSERT_TRUE(process.waitForStarted());
   }
 
-  QString LockFile() const {
-    return runtime.filePath(QStringLiteral("kuittikopio-%1.lock").arg(getuid()));
+  QString LockFile(const QTemporaryDir& directory) const {
+    return directory.filePath(QStringLiteral("kuittikopio-%1.lock").arg(getuid()));
   }
+  QString LockFile() const { return LockFile(runtime); }
 
   // The lock file names its holder's process id on its first line.
-  qint64 LockHolder() const {
-    QFile file(LockFile());
+  qint64 LockHolder() const { return LockHolder(LockFile()); }
+  static qint64 LockHolder(const QString& lockFile) {
+    QFile file(lockFile);
     if (!file.open(QIODevice::ReadOnly)) {
       return 0;
     }
     return file.readLine().trimmed().toLongLong();
   }
 
-  bool WaitUntilHolding(const QProcess& process) {
-    return QTest::qWaitFor([&] { return LockHolder() == process.processId(); }, 30000);
+  bool WaitUntilHolding(const QProcess& process, const QString& lockFile) {
+    return QTest::qWaitFor([&] { return LockHolder(lockFile) == process.processId(); }, 30000);
   }
+  bool WaitUntilHolding(const QProcess& process) { return WaitUntilHolding(process, LockFile()); }
 
   QTemporaryDir runtime;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -86,6 +89,16 @@ TEST_F(StartupTest, LockOfAKilledInstanceDoesNotBlockTheNextStart) {
 
   Start(third, environment);
   EXPECT_TRUE(WaitUntilHolding(third));
+  EXPECT_EQ(third.state(), QProcess::Running);
+}
+
+TEST_F(StartupTest, RuntimeDirectoryThatDoesNotExistFallsBackToTheTempDirectory) {
+  QTemporaryDir temp;
+  QProcessEnvironment env = environment;
+  env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.filePath(QStringLiteral("missing")));
+  env.insert(QStringLiteral("TMPDIR"), temp.path());
+  Start(third, env);
+  EXPECT_TRUE(WaitUntilHolding(third, LockFile(temp)));
   EXPECT_EQ(third.state(), QProcess::Running);
 }
 

@@ -114,6 +114,27 @@ TEST_F(Form1FetchTest, MissingDataDirectoryIsReportedAndTheProgramCarriesOn) {
   EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
 }
 
+TEST_F(Form1FetchTest, DataFolderThatAppearsWhileTheWindowIsOpenIsReadOnTheNextFetch) {
+  QTemporaryDir parent;
+  const QString folder = parent.filePath(QStringLiteral("kassa"));
+  form.SetDataPath(folder + QLatin1Char('/'));
+  Type(Samples().voucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  ASSERT_EQ(messages.texts.size(), 1);
+  EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("Virhe 53: ")));
+  EXPECT_TRUE(BothCommandsEnabled());
+
+  // The point-of-sale system's share comes online; the same setting now works.
+  ASSERT_TRUE(QDir().mkpath(folder));
+  for (const char* name : {"CASSA.001", "CASSA.002", "CASSA.004", "CASSA.005"}) {
+    ASSERT_TRUE(QFile::copy(Samples().directory + QLatin1String(name),
+                            folder + QLatin1Char('/') + QLatin1String(name)));
+  }
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_EQ(messages.texts.size(), 1);
+  EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+}
+
 TEST_F(Form1FetchTest, FailureAfterSomeFilesOpenedClosesThemAll) {
   QTemporaryDir partial;
   for (const char* name : {"CASSA.001", "CASSA.002"}) {

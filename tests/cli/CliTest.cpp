@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "DataFiles.h"
+#include "Golden.h"
+#include "GoldenData.h"
+#include "Process.h"
+
+namespace kuitti::test {
+namespace {
+
+// A home of its own, so no setting of the machine's user is read.
+class Renderer {
+ public:
+  Renderer() {
+    std::filesystem::create_directories(home_.path() / "config");
+    base_ = {"HOME=" + home_.path().string(),
+             "XDG_CONFIG_HOME=" + (home_.path() / "config").string()};
+  }
+
+  // The data directory setting, written as a user's settings file holds it.
+  void WriteSetting(const std::string& dataPath) const {
+    std::ofstream ini(home_.path() / "config" / "Velkamora Oy.ini");
+    ini << "[Asiakas]\nDatat=" << dataPath << "\n";
+  }
+
+  Outcome Run(std::vector<std::string> arguments,
+              std::vector<std::string> locale = {"LC_ALL=fi_FI.UTF-8"},
+              std::string workingDirectory = "") const {
+    std::vector<std::string> environment = base_;
+    environment.insert(environment.end(), locale.begin(), locale.end());
+    return RunRenderer({std::move(arguments), std::move(environment),
+                        workingDirectory.empty() ? home_.path().string() : workingDirectory});
+  }
+
+ private:
+  DataDirectory home_;
+  std::vector<std::string> base_;
+};
+
+std::string Directory(const DataDirectory& directory) {
+  return directory.path().string();
+}
+
+TEST(Renderer, PrintsTheGoldenCopies) {
+  DataDirectory store;
+  WriteGoldenStore(store);
+  Renderer renderer;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string golden;
+  };
+  const std::vector<Case> cases = {
+      {{"--data", Directory(store), "123456"}, "maito_rows.txt"},
+      {{"--data", Directory(store) + "/", "123456"}, "maito_rows.txt"},
+      {{"--data", Directory(store), "--", "000500"}, "two_totals_interleaved.txt"},
+      {{"--data", Directory(store), "  000042 "}, "entry_with_spaces.txt"},
+      {{"--data", Directory(store), "000800"}, "control_characters.txt"},
+      {{"--data", Directory(store), "000900"}, "wide_values.txt"},
+      {{"000100", "--data", Directory(store)}, "vat_summary.txt"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = renderer.Run(c.arguments);
+    EXPECT_EQ(outcome.exitCode, 0) << c.golden << ": " << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, c.golden));
+    EXPECT_EQ(outcome.err, "");
+  }
+}
+
+TEST(Renderer, DecimalSeparatorFollowsTheLocaleVariables) {
+  DataDirectory store;
+  WriteGoldenStore(store);
+  Renderer renderer;
+  struct Case {
+    std::vector<std::string> locale;
+    std::string golden;
+  };
+  const std::string comma = "maito_rows.txt";
+  const std::string point = "maito_rows_point.txt";
+  const std::vector<Case> cases = {
+      {{"LC_ALL=fi_FI.UTF-8"}, comma},
+      {{"LC_ALL=fi_FI"}, comma},
+      {{"LC_ALL=C"}, point},
+      {{"LC_ALL=en_US.UTF-8"}, point},
+      {{"LANG=fi_FI.UTF-8"}, comma},
+      {{"LANG=C"}, point},
+      {{"LANG=en_US.UTF-8"}, point},
+      {{"LC_NUMERIC=fi_FI.UTF-8", "LANG=C"}, comma},
+      {{"LC_NUMERIC=C", "LANG=fi_FI.UTF-8"}, point},
+      {{"LC_ALL=C", "LC_NUMERIC=fi_FI.UTF-8", "LANG=fi_FI.UTF-8"}, point},
+      {{"LC_ALL=fi_FI.UTF-8", "LC_NUMERIC=C", "LANG=C"}, comma},
+      {{}, point},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = renderer.Run({"--data", Directory(store), "123456"}, c.locale);
+    std::string settings;
+    for (const std::string& variable : c.locale) {
+      settings += variable + " ";
+    }
+    EXPECT_EQ(outcome.exitCode, 0) << settings << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, c.golden)) << settings;
+  }
+}
+
+TEST(Renderer, NotFoundGoesToStandardErrorWithExitOne) {
+  DataDirectory store;
+  WriteGoldenStore(store);
+  Renderer renderer;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"--data", Directory(store), "999999"}, "Kuittia ei löydy tositenumerolla M999999-001\n"},
+      {{"--data", Directory(store), " 12 "}, "Kuittia ei löydy tositenumerolla M 12 -001\n"},
+      {{"--data", Directory(store), ""}, "Kuittia ei löydy tositenumerolla M-001\n"},
+      {{"--data", Directory(store), "000410"}, "Kuittia ei löydy tositenumerolla M000410-001\n"},
+      {{"--data", Directory(store), "ab1234"}, "Kuittia ei löydy tositenumerolla Mab1234-001\n"},
+      {{"--data", Directory(store), "--", "--help"},
+       "Kuittia ei löydy tositenumerolla M--help-001\n"},
+      {{"--data", Directory(store), "ÄÖ"}, "Kuittia ei löydy tositenumerolla MÄÖ-001\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = renderer.Run(c.arguments);
+    EXPECT_EQ(outcome.exitCode, 1) << c.message;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, c.message);
+  }
+}
+
+TEST(Renderer, ErrorsGoToStandardErrorWithExitTwo) {
+  Renderer renderer;
+  DataDirectory overflow;
+  overflow.WriteAll(
+      {},
+      {Row{.voucher = "000001", .productCode = "1", .priceRaw = INT64_MAX, .quantityRaw = 20000}});
+  DataDirectory noTotals;  // 51 VAT rates: the copy is half written when it fails
+  std::vector<Row> rows;
+  for (std::int16_t rate = 1; rate <= 51; ++rate) {
+    rows.push_back(Row{.kind = "A", .voucher = "000001", .productCode = "1", .vatRate = rate});
+  }
+  noTotals.WriteAll({}, rows);
+  DataDirectory minus100;
+  minus100.WriteAll({},
+                    {Row{.kind = "A", .voucher = "000001", .productCode = "1", .vatRate = -100}});
+  DataDirectory badDate;
+  badDate.WriteAll({}, {Row{.voucher = "000001", .saleTime = 2958466}});
+  DataDirectory withoutCassa005;
+  withoutCassa005.WriteAll({}, {});
+  std::filesystem::remove(withoutCassa005.path() / "CASSA.005");
+
+  struct Case {
+    std::string directory;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {Directory(overflow), "Virhe 6: Overflow\n"},
+      {Directory(noTotals), "Virhe 9: Subscript out of range\n"},
+      {Directory(minus100), "Virhe 11: Division by zero\n"},
+      {Directory(badDate), "Virhe 6: Overflow\n"},
+      {Directory(withoutCassa005),
+       "Virhe 53: Tiedostoa ei löydy: " + Directory(withoutCassa005) + "/CASSA.005\n"},
+      {Directory(overflow) + "/puuttuu",
+       "Virhe 53: Tiedostoa ei löydy: " + Directory(overflow) + "/puuttuu/CASSA.001\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = renderer.Run({"--data", c.directory, "000001"});
+    EXPECT_EQ(outcome.exitCode, 2) << c.message;
+    EXPECT_EQ(outcome.out, "") << c.message;
+    EXPECT_EQ(outcome.err, c.message);
+  }
+}
+
+TEST(Renderer, DataDirectoryFromTheOptionOrTheSetting) {
+  DataDirectory store;
+  WriteGoldenStore(store);
+
+  {  // An empty --data names files in the working directory.
+    Renderer renderer;
+    const Outcome outcome =
+        renderer.Run({"--data", "", "123456"}, {"LC_ALL=fi_FI.UTF-8"}, Directory(store));
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, "maito_rows.txt"));
+  }
+  {  // Without --data the setting is used as stored.
+    Renderer renderer;
+    renderer.WriteSetting(Directory(store) + "/");
+    const Outcome outcome = renderer.Run({"123456"});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, "maito_rows.txt"));
+
+    renderer.WriteSetting(Directory(store));  // no separator is added to the setting
+    const Outcome joined = renderer.Run({"123456"});
+    EXPECT_EQ(joined.exitCode, 2);
+    EXPECT_EQ(joined.err, "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "CASSA.001\n");
+  }
+  {  // No setting at all: the working directory.
+    Renderer renderer;
+    const Outcome outcome = renderer.Run({"123456"});
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(outcome.err, "Virhe 53: Tiedostoa ei löydy: CASSA.001\n");
+  }
+}
+
+TEST(Renderer, CommandLineMistakesAndHelp) {
+  Renderer renderer;
+  const Outcome help = renderer.Run({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("--data"), std::string::npos);
+  EXPECT_NE(help.out.find("LC_ALL"), std::string::npos);
+
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {}, {"--data"}, {"--data", "/tmp"}, {"--bogus", "123456"}, {"123456", "654321"}}) {
+    const Outcome outcome = renderer.Run(arguments);
+    EXPECT_EQ(outcome.exitCode, 2) << arguments.size() << " arguments";
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("Usage"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace kuitti::test

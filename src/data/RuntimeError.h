@@ -16,7 +16,6 @@ enum ErrorNumber : int {
   kBadRecordNumber = 63,
   kPermissionDenied = 70,
   kPathFileAccessError = 75,
-  kPathNotFound = 76,
   kPrinterError = 482,
 };
 

@@ -13,9 +13,8 @@ namespace {
 [[noreturn]] void RaiseOpenError(int error, const std::string& path) {
   switch (error) {
     case ENOENT:
+    case ENOTDIR:  // a part of the data directory is a file
       throw RuntimeError(kFileNotFound, "Tiedostoa ei löydy: " + path);
-    case ENOTDIR:
-      throw RuntimeError(kPathNotFound, "Polkua ei löydy: " + path);
     case EACCES:
     case EPERM:
       throw RuntimeError(kPermissionDenied, "Ei lukuoikeutta tiedostoon: " + path);
@@ -51,9 +50,7 @@ class SystemFile final : public RandomAccessFile {
     }
   }
 
-  void AdviseSequential() override {
-    ::posix_fadvise(descriptor_, 0, 0, POSIX_FADV_SEQUENTIAL);
-  }
+  void AdviseSequential() override { ::posix_fadvise(descriptor_, 0, 0, POSIX_FADV_SEQUENTIAL); }
 
  private:
   [[noreturn]] void RaiseReadError() const {

@@ -1,8 +1,7 @@
 #include "AmountText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "DecimalText.h"
 #include "RuntimeError.h"
@@ -29,11 +28,15 @@ std::string AmountText(double value, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) {
     RaiseOverflow();
   }
-  // "d.dddddddddddddde±x": the 15 significant digits and the decimal exponent.
+  // "d.dddddddddddddde±x": the 15 significant digits and the decimal exponent, whatever the
+  // C locale says about decimal points.
   char scientific[32];
-  std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
+  const auto end = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                 std::chars_format::scientific, 14)
+                       .ptr;
   const std::string significant = std::string(1, scientific[0]) + std::string(scientific + 2, 14);
-  const int exponent = std::atoi(scientific + 17);
+  int exponent = 0;
+  std::from_chars(scientific + 17 + (scientific[17] == '+'), end, exponent);
 
   // value × 100 = significant × 10^shift
   const int shift = exponent - 12;

@@ -1,7 +1,7 @@
 #include "VatBreakdown.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
 #include "AmountText.h"
@@ -20,7 +20,11 @@ std::string_view TrimSpaces(std::string_view text) {
 }
 
 // The numeric value of a key, which is the decimal text of a 16-bit VAT rate.
-double KeyValue(std::string_view key) { return std::strtod(std::string(key).c_str(), nullptr); }
+double KeyValue(std::string_view key) {
+  double value = 0;
+  std::from_chars(key.data(), key.data() + key.size(), value);
+  return value;
+}
 
 double CheckedResult(double value) {
   if (!std::isfinite(value)) {

@@ -1,5 +1,10 @@
 // "Tulosta" in the real Form1, with a fake printer behind it.
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "FakePrinter.h"
@@ -85,6 +90,46 @@ TEST_F(Form1PrintTest, FailedPrintIsReportedAndLeavesTheWindowUsable) {
   QTest::mouseClick(Command(3), Qt::LeftButton);
   EXPECT_EQ(script.calls.last(), QStringLiteral("EndDocument"));
   EXPECT_EQ(messages.texts.size(), 1);
+}
+
+// The window only reads the point-of-sale files: fetches of every outcome and prints leave them
+// byte for byte as they were, with their modification times, and create nothing beside them.
+TEST_F(Form1PrintTest, FetchingAndPrintingLeaveTheDataFilesUntouched) {
+  QTemporaryDir copy;
+  const QString data = copy.path() + QLatin1Char('/');
+  const QDateTime old(QDate(2001, 9, 9), QTime(1, 46, 40), Qt::UTC);
+  QMap<QString, QByteArray> before;
+  for (const char* name : {"CASSA.001", "CASSA.002", "CASSA.004", "CASSA.005"}) {
+    const QString path = data + QLatin1String(name);
+    ASSERT_TRUE(QFile::copy(Samples().directory + QLatin1String(name), path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    before[QLatin1String(name)] = file.readAll();
+  }
+  form.SetDataPath(data);
+
+  Fetch(Samples().voucher);  // a copy
+  QTest::mouseClick(Command(3), Qt::LeftButton);
+  Fetch(QStringLiteral("99999999"));  // not found
+  QTest::mouseClick(Command(3), Qt::LeftButton);
+  form.SetDataPath(data + QStringLiteral("missing/"));
+  Fetch(Samples().voucher);  // an error
+  form.SetDataPath(data);
+  Fetch(Samples().longVoucher);
+  QTest::mouseClick(Command(3), Qt::LeftButton);
+  ASSERT_EQ(Printed().size(), 2);
+
+  const QStringList names =
+      QDir(copy.path())
+          .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+  EXPECT_EQ(names, QStringList(before.keys()));
+  for (auto it = before.cbegin(); it != before.cend(); ++it) {
+    QFile file(data + it.key());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), it.value()) << it.key().toStdString();
+    EXPECT_EQ(QFileInfo(file).lastModified().toUTC(), old) << it.key().toStdString();
+  }
 }
 
 }  // namespace

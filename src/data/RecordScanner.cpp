@@ -1,6 +1,7 @@
 #include "RecordScanner.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <span>
 
@@ -14,40 +15,31 @@ RecordScanner::RecordScanner(RandomAccessFile& file, int recordLength, std::int3
       // No larger than the counted records need, so small files cost small buffers.
       blockSize_(std::clamp<std::uint64_t>(static_cast<std::uint64_t>(recordsLeft_) * recordLength_,
                                            recordLength_, std::max(blockSize, recordLength_))),
-      buffer_(blockSize_ + recordLength_) {
+      buffer_(recordLength_ + blockSize_ + kReadAlignment) {
+  // Reads land page-aligned: the kernel copies into an aligned buffer markedly faster.
+  const auto room = reinterpret_cast<std::uintptr_t>(buffer_.data()) + recordLength_;
+  block_ =
+      buffer_.data() + (kReadAlignment - room % kReadAlignment) % kReadAlignment + recordLength_;
+  begin_ = end_ = block_;
   file_.AdviseSequential();
 }
 
-const unsigned char* RecordScanner::Next() {
-  if (recordsLeft_ == 0) {
-    return nullptr;
-  }
-  if (end_ - begin_ < recordLength_) {
-    Refill();
-  }
-  const unsigned char* record = buffer_.data() + begin_;
-  begin_ += recordLength_;
-  --recordsLeft_;
-  return record;
-}
-
 void RecordScanner::Refill() {
-  // A record split across two reads keeps its first part, moved to the front.
-  const std::size_t carried = end_ - begin_;
-  std::memmove(buffer_.data(), buffer_.data() + begin_, carried);
-  begin_ = 0;
-  end_ = carried;
+  // A record split across two reads keeps its first part, moved to just before the block.
+  const auto carried = static_cast<std::size_t>(end_ - begin_);
+  std::memmove(block_ - carried, begin_, carried);
+  begin_ = block_ - carried;
 
   // Never read past the last counted record: the file may have grown since it was counted.
   const auto bytesWanted = static_cast<std::uint64_t>(recordsLeft_) * recordLength_ - carried;
   const std::size_t toRead =
       static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, bytesWanted));
-  const std::size_t got = ReadFully(file_, fileOffset_, std::span(buffer_.data() + end_, toRead));
+  const std::size_t got = ReadFully(file_, fileOffset_, std::span(block_, toRead));
   fileOffset_ += static_cast<std::int64_t>(got);
-  end_ += got;
-  if (end_ < recordLength_) {
-    std::fill(buffer_.data() + end_, buffer_.data() + recordLength_, 0);
-    end_ = recordLength_;
+  end_ = block_ + got;
+  if (end_ < begin_ + recordLength_) {
+    std::fill(end_, begin_ + recordLength_, 0);
+    end_ = begin_ + recordLength_;
   }
 }
 

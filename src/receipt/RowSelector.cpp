@@ -39,22 +39,4 @@ RowSelector::RowSelector(std::string_view entry) {
   voucher_ = bytes;
 }
 
-bool RowSelector::IsRendered(const unsigned char* row) const {
-  if (!voucher_ ||
-      std::memcmp(row + ReceiptRowRecord::kVoucherNumberOffset, voucher_->data(), 6) != 0) {
-    return false;
-  }
-  switch (row[ReceiptRowRecord::kKindOffset]) {
-    case 'M':
-    case 'm':
-    case 'I':
-    case 'i':
-    case 'A':
-    case 'a':
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace kuitti

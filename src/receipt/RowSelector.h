@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <optional>
 #include <string_view>
+
+#include "Records.h"
 
 namespace kuitti {
 
@@ -14,7 +17,24 @@ class RowSelector {
  public:
   explicit RowSelector(std::string_view entry);
 
-  bool IsRendered(const unsigned char* row) const;
+  // Inline: it runs once for every record of a gigabyte file.
+  bool IsRendered(const unsigned char* row) const {
+    if (!voucher_ || std::memcmp(row + ReceiptRowRecord::kVoucherNumberOffset, voucher_->data(),
+                                 voucher_->size()) != 0) {
+      return false;
+    }
+    switch (row[ReceiptRowRecord::kKindOffset]) {
+      case 'M':
+      case 'm':
+      case 'I':
+      case 'i':
+      case 'A':
+      case 'a':
+        return true;
+      default:
+        return false;
+    }
+  }
 
  private:
   // Nothing when the trimmed entry cannot equal any six-character field.

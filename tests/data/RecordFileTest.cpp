@@ -7,6 +7,7 @@
 
 #include "CodePage.h"
 #include "DataFiles.h"
+#include "ErrorNumber.h"
 #include "MemoryFile.h"
 #include "RecordFile.h"
 #include "RecordScanner.h"
@@ -23,15 +24,6 @@ std::u32string AsText(const TextField<N>& field) {
 
 Bytes Filled(std::size_t size, unsigned char value) {
   return Bytes(size, value);
-}
-
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RuntimeError& error) {
-    return error.number();
-  }
-  return 0;
 }
 
 TEST(ProductIndexRecordDecoding, FieldsComeFromTheirOffsets) {

@@ -6,19 +6,13 @@
 
 #include "AmountText.h"
 #include "DateTimeText.h"
+#include "ErrorNumber.h"
 #include "RuntimeError.h"
 
 namespace kuitti {
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RuntimeError& error) {
-    return error.number();
-  }
-  return 0;
-}
+using test::ErrorNumberOf;
 
 TEST(AmountTextOfDouble, FifteenSignificantDigitsThenHalfAwayFromZero) {
   struct Case {

@@ -4,23 +4,17 @@
 #include <limits>
 
 #include "BufferedOutput.h"
+#include "ErrorNumber.h"
 #include "RuntimeError.h"
 #include "VatBreakdown.h"
 
 namespace kuitti {
 namespace {
 
+using test::ErrorNumberOf;
+
 Currency Amount(double value) {
   return Currency::FromDouble(value);
-}
-
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RuntimeError& error) {
-    return error.number();
-  }
-  return 0;
 }
 
 std::vector<std::string> UsedKeys(const VatBreakdown& breakdown) {

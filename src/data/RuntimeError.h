@@ -8,6 +8,7 @@ namespace kuitti {
 // The classic run-time error numbers; callers and users know them by number.
 enum ErrorNumber : int {
   kOverflow = 6,
+  kOutOfMemory = 7,
   kSubscriptOutOfRange = 9,
   kDivisionByZero = 11,
   kBadFileNumber = 52,

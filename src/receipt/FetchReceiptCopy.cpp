@@ -1,4 +1,7 @@
+#include <new>
+
 #include "ReceiptCopy.h"
+#include "RuntimeError.h"
 
 namespace kuitti {
 
@@ -9,8 +12,13 @@ void FetchReceiptCopy(Module1& module, FileSystem& fileSystem, std::string_view 
     ~CloseOnExit() { files.CloseAll(); }
   } closeOnExit{module.sales.files};
 
-  OpenDataFiles(module.sales, fileSystem);
-  BuildReceiptCopy(module, entry, output, format);
+  try {
+    OpenDataFiles(module.sales, fileSystem);
+    BuildReceiptCopy(module, entry, output, format);
+  } catch (const std::bad_alloc&) {
+    // A damaged file can name one voucher on millions of rows; the copy then outgrows memory.
+    throw RuntimeError(kOutOfMemory, "Out of memory");
+  }
 }
 
 }  // namespace kuitti

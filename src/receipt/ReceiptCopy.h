@@ -16,7 +16,8 @@ void BuildReceiptCopy(Module1& module, std::string_view entry, ReceiptOutput& ou
                       const NumberFormat& format);
 
 // One whole fetch: opens the data files under module.sales.DataPath, builds the copy and
-// closes every file again, whether the build succeeds or fails.
+// closes every file again, whether the build succeeds or fails. Running out of memory is
+// raised as error 7 like every other failure.
 void FetchReceiptCopy(Module1& module, FileSystem& fileSystem, std::string_view entry,
                       ReceiptOutput& output, const NumberFormat& format);
 

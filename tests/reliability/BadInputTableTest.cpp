@@ -333,5 +333,30 @@ TEST(BadInputs, ADataDirectoryWithSpacesInItsNameWorks) {
   EXPECT_NE(output.text().find("Maksettu        6,25"), std::string::npos) << output.text();
 }
 
+// A copy too large for memory ends in a numbered error with the files closed, not in a crash.
+TEST(BadInputs, RunningOutOfMemoryIsANumberedError) {
+  class ExhaustedOutput final : public ReceiptOutput {
+   public:
+    void SetText(std::string_view) override {}
+    void AppendText(std::string_view) override { throw std::bad_alloc(); }
+    void ShowMessage(std::string_view) override {}
+  };
+  DataDirectory directory;
+  directory.WriteAll(kProducts, kRows);
+  Module1 module;
+  module.sales.DataPath = directory.DataPath();
+  ExhaustedOutput output;
+  try {
+    FetchReceiptCopy(module, SystemFileSystem(), "123456", output, NumberFormat{","});
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), 7);
+    EXPECT_EQ(error.description(), "Out of memory");
+  }
+  for (int number : {1, 2, 4, 5}) {
+    EXPECT_FALSE(module.sales.files.IsOpen(number));
+  }
+}
+
 }  // namespace
 }  // namespace kuitti::test

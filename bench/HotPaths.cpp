@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "BufferedOutput.h"
+#include "MemoryFiles.h"
 #include "ReceiptCopy.h"
 #include "RecordScanner.h"
 #include "Records.h"
 #include "RowSelector.h"
-#include "../fuzz/MemoryFiles.h"
 
 namespace {
 

@@ -15,5 +15,5 @@ voucher=$("$build/tools/kuittikopio-sample-data" --out "$data" | sed -n 's/^vouc
 mkdir -p docs
 # Finnish regional settings, as in the shop: a comma as the decimal separator.
 LC_ALL=fi_FI.UTF-8 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24" \
-  "$build/src/app/kuittikopio-screenshot" "$data" "$voucher" docs/screenshot.png
+  "$build/tools/kuittikopio-screenshot" "$data" "$voucher" docs/screenshot.png
 echo "docs/screenshot.png: voucher $voucher"

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
       std::memcpy(seedIndex[i].data() + 13, &renumbered, 4);
       input.files[0] += seedIndex[i];
     }
-    std::ofstream(out / ("seed-" + voucher), std::ios::binary) << kuitti::fuzz::JoinFuzzInput(input);
+    std::ofstream(out / ("seed-" + voucher), std::ios::binary)
+        << kuitti::fuzz::JoinFuzzInput(input);
   }
   return 0;
 }

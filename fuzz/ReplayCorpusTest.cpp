@@ -21,9 +21,9 @@ TEST(FuzzCorpus, EveryInputRunsToAnOrdinaryOutcome) {
     SCOPED_TRACE(entry.path().filename().string());
     std::ifstream in(entry.path(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                     bytes.size()),
-              0);
+    EXPECT_EQ(
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+        0);
     ++count;
   }
   EXPECT_GT(count, 0u) << "the corpus is empty";

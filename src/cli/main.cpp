@@ -55,7 +55,7 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
       }
       arguments.hasData = true;
       arguments.dataDirectory = argv[i];
-    } else if (!optionsEnded && argument.starts_with("--") ) {
+    } else if (!optionsEnded && argument.starts_with("--")) {
       return false;
     } else if (!arguments.hasEntry) {
       arguments.hasEntry = true;

@@ -15,9 +15,9 @@ void LookUpProduct(SalesData& data) {
   while (lo <= hi) {
     const std::int64_t mid = (lo + hi) / 2;
     ReadRecord(index, static_cast<std::int32_t>(mid), data.productIndex);
-    const auto order = std::lexicographical_compare_three_way(
-        data.productIndex.ProductCode.begin(), data.productIndex.ProductCode.end(),
-        wanted.begin(), wanted.end());
+    const auto order = std::lexicographical_compare_three_way(data.productIndex.ProductCode.begin(),
+                                                              data.productIndex.ProductCode.end(),
+                                                              wanted.begin(), wanted.end());
     if (order == 0) {
       ReadRecord(data.files.File(OpenFiles::kProducts), data.productIndex.ProductRecordNumber,
                  data.product);

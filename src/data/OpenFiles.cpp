@@ -5,7 +5,9 @@
 namespace kuitti {
 namespace {
 
-bool IsValidNumber(int number) { return number >= 1 && number <= 5; }
+bool IsValidNumber(int number) {
+  return number >= 1 && number <= 5;
+}
 
 }  // namespace
 

@@ -9,11 +9,17 @@ RuntimeError::RuntimeError(int number, std::string description)
       number_(number),
       description_(std::move(description)) {}
 
-void RaiseOverflow() { throw RuntimeError(kOverflow, "Overflow"); }
-void RaiseDivisionByZero() { throw RuntimeError(kDivisionByZero, "Division by zero"); }
+void RaiseOverflow() {
+  throw RuntimeError(kOverflow, "Overflow");
+}
+void RaiseDivisionByZero() {
+  throw RuntimeError(kDivisionByZero, "Division by zero");
+}
 void RaiseSubscriptOutOfRange() {
   throw RuntimeError(kSubscriptOutOfRange, "Subscript out of range");
 }
-void RaiseBadRecordNumber() { throw RuntimeError(kBadRecordNumber, "Bad record number"); }
+void RaiseBadRecordNumber() {
+  throw RuntimeError(kBadRecordNumber, "Bad record number");
+}
 
 }  // namespace kuitti

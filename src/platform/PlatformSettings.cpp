@@ -7,7 +7,8 @@
 namespace kuitti {
 
 QString ReadDataPathSetting() {
-  const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velkamora Oy"));
+  const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                           QStringLiteral("Velkamora Oy"));
   const QVariant value = settings.value(QStringLiteral("Asiakas/Datat"), QString());
   // An unquoted value with commas comes back as a list; put it together as it was written.
   if (value.typeId() == QMetaType::QStringList) {

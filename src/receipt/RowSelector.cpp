@@ -1,6 +1,5 @@
 #include "RowSelector.h"
 
-#include <cstring>
 #include <string>
 
 #include "CodePage.h"

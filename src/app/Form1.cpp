@@ -52,11 +52,6 @@ QFont CopyFont() {
   return font;
 }
 
-QString FetchErrorMessage(const RuntimeError& error) {
-  return QStringLiteral("Virhe ") + QString::number(error.number()) + QStringLiteral(": ") +
-         QString::fromStdString(error.description());
-}
-
 }  // namespace
 
 Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
@@ -122,7 +117,7 @@ void Form1::HaeKuitti() {
   } catch (const RuntimeError& error) {
     // A half-built copy must not stay in the box where it could be printed as whole.
     Text1->SetCopyText(QString());
-    messages_.Show(FetchErrorMessage(error));
+    messages_.Show(QString::fromUtf8(error.what()));
   }
   Command1->setEnabled(true);
   Command3->setEnabled(true);

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     Write(stdout, output.text());
     return std::fflush(stdout) == 0 ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
-    Write(stderr, "Virhe " + std::to_string(error.number()) + ": " + error.description() + "\n");
+    Write(stderr, std::string(error.what()) + "\n");
     return kFailed;
   }
 }

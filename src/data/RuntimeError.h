@@ -20,7 +20,8 @@ enum ErrorNumber : int {
   kPrinterError = 482,
 };
 
-// Every failure of the core is raised as this one exception type.
+// Every failure of the core is raised as this one exception type; what() is the report
+// "Virhe N: description" that the window and the renderer show.
 class RuntimeError : public std::runtime_error {
  public:
   RuntimeError(int number, std::string description);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "BufferedOutput.h"
+#include "LookUpProduct.h"
 #include "MemoryFiles.h"
 #include "ReceiptCopy.h"
 #include "RecordScanner.h"
@@ -95,9 +95,8 @@ void CopyOfOneItemRow(benchmark::State& state) {
   kuitti::Module1 module;
   module.sales.DataPath = "/d/";
   for (auto _ : state) {
-    kuitti::BufferedOutput output;
-    kuitti::FetchReceiptCopy(module, files, "123456", output, kuitti::NumberFormat{});
-    benchmark::DoNotOptimize(output.text().data());
+    const auto copy = kuitti::FetchReceiptCopy(module, files, "123456", kuitti::NumberFormat{});
+    benchmark::DoNotOptimize(copy->data());
   }
 }
 BENCHMARK(CopyOfOneItemRow);
@@ -107,17 +106,19 @@ void LookUpOneProduct(benchmark::State& state) {
   kuitti::fuzz::MemoryFileSystem files;
   files.Put("index", EvenIndex(n));
   files.Put("products", std::string(static_cast<std::size_t>(n) * 356, 'x'));
-  kuitti::SalesData data;
-  data.files.Open(kuitti::OpenFiles::kProductIndex, files.OpenShared("index"));
-  data.files.Open(kuitti::OpenFiles::kProducts, files.OpenShared("products"));
-  char code[14];
-  std::snprintf(code, sizeof code, "%013d", n);  // an even code in the middle: a hit
+  const auto index = files.OpenShared("index");
+  const auto products = files.OpenShared("products");
+  char text[14];
+  std::snprintf(text, sizeof text, "%013d", n);  // an even code in the middle: a hit
+  kuitti::TextField<13> code;
   for (std::size_t i = 0; i < 13; ++i) {
-    data.receiptRow.ProductCode[i] = static_cast<unsigned char>(code[i]);
+    code[i] = static_cast<unsigned char>(text[i]);
   }
+  kuitti::ProductIndexRecord probe;
+  kuitti::ProductRecord product;
   for (auto _ : state) {
-    kuitti::LookUpProduct(data);
-    benchmark::DoNotOptimize(data.product.ProductName[0]);
+    kuitti::LookUpProduct(*index, *products, code, probe, product);
+    benchmark::DoNotOptimize(product.ProductName[0]);
   }
 }
 BENCHMARK(LookUpOneProduct)->Arg(300)->Arg(100000);

@@ -4,9 +4,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
-#include "BufferedOutput.h"
 #include "FuzzInput.h"
 #include "MemoryFiles.h"
 #include "ReceiptCopy.h"
@@ -23,15 +24,11 @@ void Require(bool condition) {
   }
 }
 
-// What every finished build must look like.
-void CheckOutcome(const kuitti::BufferedOutput& output) {
-  if (output.messages().empty()) {
-    const std::string_view text = output.text();
-    Require(text.starts_with("Kuittikopio, tositenumero M"));
-    Require(text.ends_with(std::string(74, '=')));
-  } else {
-    Require(output.messages().size() == 1);
-    Require(output.text().empty());
+// What every copy must look like.
+void CheckCopy(const std::optional<std::string>& copy) {
+  if (copy) {
+    Require(copy->starts_with("Kuittikopio, tositenumero M"));
+    Require(copy->ends_with(std::string(74, '=')));
   }
 }
 
@@ -51,15 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kuitti::Module1 module;
   module.sales.DataPath = kDataPath;
   for (int fetch = 0; fetch < 2; ++fetch) {
-    kuitti::BufferedOutput output;
     try {
-      kuitti::FetchReceiptCopy(module, files, input.entry, output, format);
-      CheckOutcome(output);
+      CheckCopy(kuitti::FetchReceiptCopy(module, files, input.entry, format));
     } catch (const kuitti::RuntimeError& error) {
       Require(error.number() > 0 && !error.description().empty());
-    }
-    for (int number : {1, 2, 4, 5}) {
-      Require(!module.sales.files.IsOpen(number));
     }
   }
   return 0;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "BusyCursor.h"
-#include "CopyBoxOutput.h"
 #include "CopyTextBox.h"
 #include "MessageBoxes.h"
 #include "PlatformSettings.h"
@@ -65,37 +64,37 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   setFixedSize(Pixels(9030), Pixels(8175));
 
   // Created in the order of their tab index, which gives the tab order.
-  Text1 = Place(new CopyTextBox(this), "Text1", TwipsRect(0, 600, 9015, 7215));
-  Command1 = MakeButton(this, "Command1", QStringLiteral("Hae"), TwipsRect(4800, 120, 1215, 375));
-  Text2 = Place(new VoucherBox(this), "Text2", TwipsRect(2160, 120, 1695, 285));
-  Command2 = MakeButton(this, "Command2", QStringLiteral("Sulje"), TwipsRect(7800, 120, 1215, 375));
-  Label1 =
-      MakeLabel(this, "Label1", QStringLiteral("Tositenumero"), TwipsRect(120, 120, 1815, 255));
-  Command3 =
+  copyBox_ = Place(new CopyTextBox(this), "Text1", TwipsRect(0, 600, 9015, 7215));
+  fetchButton_ =
+      MakeButton(this, "Command1", QStringLiteral("Hae"), TwipsRect(4800, 120, 1215, 375));
+  voucherBox_ = Place(new VoucherBox(this), "Text2", TwipsRect(2160, 120, 1695, 285));
+  closeButton_ =
+      MakeButton(this, "Command2", QStringLiteral("Sulje"), TwipsRect(7800, 120, 1215, 375));
+  MakeLabel(this, "Label1", QStringLiteral("Tositenumero"), TwipsRect(120, 120, 1815, 255));
+  printButton_ =
       MakeButton(this, "Command3", QStringLiteral("Tulosta"), TwipsRect(6120, 120, 1215, 375));
-  Label2 = MakeLabel(this, "Label2", QStringLiteral("M"), TwipsRect(1920, 120, 615, 375));
-  Label3 = MakeLabel(this, "Label3", QStringLiteral("-001"), TwipsRect(3960, 120, 615, 375));
-  Label4 = MakeLabel(this, "Label4", QStringLiteral("Vain sisäiseen käyttöön"),
-                     TwipsRect(120, 7920, 4335, 255));
-  Label5 = MakeLabel(this, "Label5", QStringLiteral("www.kassatuki.example"),
-                     TwipsRect(2640, 7920, 4335, 255));
-  // Label2 lies under the left end of Text2, so the box covers the overlap.
-  Label2->lower();
+  // "M" lies under the left end of the voucher box, so the box covers the overlap.
+  MakeLabel(this, "Label2", QStringLiteral("M"), TwipsRect(1920, 120, 615, 375))->lower();
+  MakeLabel(this, "Label3", QStringLiteral("-001"), TwipsRect(3960, 120, 615, 375));
+  MakeLabel(this, "Label4", QStringLiteral("Vain sisäiseen käyttöön"),
+            TwipsRect(120, 7920, 4335, 255));
+  MakeLabel(this, "Label5", QStringLiteral("www.kassatuki.example"),
+            TwipsRect(2640, 7920, 4335, 255));
 
-  Text1->setFont(CopyFont());
-  QPalette palette = Text1->palette();
+  copyBox_->setFont(CopyFont());
+  QPalette palette = copyBox_->palette();
   palette.setColor(QPalette::Base, QColor(224, 224, 224));
-  Text1->setPalette(palette);
+  copyBox_->setPalette(palette);
 
-  setTabOrder(Text1, Command1);
-  setTabOrder(Command1, Text2);
-  setTabOrder(Text2, Command2);
-  setTabOrder(Command2, Command3);
+  setTabOrder(copyBox_, fetchButton_);
+  setTabOrder(fetchButton_, voucherBox_);
+  setTabOrder(voucherBox_, closeButton_);
+  setTabOrder(closeButton_, printButton_);
 
-  connect(Command1, &QPushButton::clicked, this, &Form1::HaeKuitti);
-  connect(Text2, &VoucherBox::enterPressed, this, &Form1::HaeKuitti);
-  connect(Command2, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
-  connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+  connect(fetchButton_, &QPushButton::clicked, this, &Form1::HaeKuitti);
+  connect(voucherBox_, &VoucherBox::enterPressed, this, &Form1::HaeKuitti);
+  connect(closeButton_, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+  connect(printButton_, &QPushButton::clicked, this, &Form1::PrintCopy);
 }
 
 Form1::~Form1() = default;
@@ -105,43 +104,42 @@ void Form1::SetDataPath(const QString& dataPath) {
 }
 
 void Form1::HaeKuitti() {
-  Command1->setEnabled(false);
-  Command3->setEnabled(false);
+  SetCommandsEnabled(false);
+  const std::string entry = voucherBox_->text().toStdString();
   try {
     const BusyCursor busy;
-    CopyBoxOutput output(*Text1, messages_);
-    // FetchReceiptCopy closes every data file whether or not the build succeeds.
-    FetchReceiptCopy(module_, SystemFileSystem(), Text2->text().toStdString(), output,
-                     RegionalNumberFormat());
-    output.Flush();
+    const std::optional<std::string> copy =
+        FetchReceiptCopy(module_, SystemFileSystem(), entry, RegionalNumberFormat());
+    copyBox_->SetCopyText(copy ? QString::fromStdString(*copy) : QString());
+    if (!copy) {
+      messages_.Show(QString::fromStdString(NotFoundMessage(entry)));
+    }
   } catch (const RuntimeError& error) {
-    // A half-built copy must not stay in the box where it could be printed as whole.
-    Text1->SetCopyText(QString());
+    copyBox_->SetCopyText(QString());
     messages_.Show(QString::fromUtf8(error.what()));
   }
-  Command1->setEnabled(true);
-  Command3->setEnabled(true);
+  SetCommandsEnabled(true);
 }
 
-QString Form1::CopyText() const {
-  return Text1->CopyText();
+void Form1::PrintCopy() {
+  const QString copy = copyBox_->CopyText();
+  if (copy.isEmpty()) {
+    messages_.Show(QStringLiteral("Ei haettua tositetta."));
+    return;
+  }
+  SetCommandsEnabled(false);
+  try {
+    const BusyCursor busy;
+    PrintReceiptCopy(*printer_, copy);
+  } catch (const RuntimeError& error) {
+    messages_.Show(PrintErrorMessage(error));
+  }
+  SetCommandsEnabled(true);
 }
 
-void Form1::SetPrintCommandEnabled(bool enabled) {
-  Command3->setEnabled(enabled);
-}
-
-void Form1::SetFetchCommandEnabled(bool enabled) {
-  Command1->setEnabled(enabled);
-}
-
-void Form1::ShowMessage(const QString& message) {
-  messages_.Show(message);
-}
-
-void Form1::Command3_Click() {
-  const BusyCursor busy;
-  PrintReceiptCopy(*this, *printer_);
+void Form1::SetCommandsEnabled(bool enabled) {
+  fetchButton_->setEnabled(enabled);
+  printButton_->setEnabled(enabled);
 }
 
 }  // namespace kuitti

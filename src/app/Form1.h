@@ -6,7 +6,6 @@
 #include "Module1.h"
 #include "ReceiptPrinting.h"
 
-class QLabel;
 class QPushButton;
 
 namespace kuitti {
@@ -16,8 +15,9 @@ class MessageBoxes;
 class VoucherBox;
 
 // The program's one window: the voucher number box, the receipt copy and the three commands.
-// It owns all state of the run.
-class Form1 final : public QWidget, private PrintView {
+// It owns all state of the run. The controls keep the names of the window's layout table as
+// object names, where tests and accessibility tools find them.
+class Form1 final : public QWidget {
   Q_OBJECT
 
  public:
@@ -26,34 +26,25 @@ class Form1 final : public QWidget, private PrintView {
 
   void SetDataPath(const QString& dataPath);
 
-  // Fetches the copy of the voucher in Text2 into Text1. An error is reported and leaves an
-  // empty Text1 and both commands enabled, so the user can fix the cause and fetch again.
+  // Fetches the copy of the voucher in the voucher box into the copy box. An error is
+  // reported and leaves an empty copy box and both commands enabled, so the user can fix the
+  // cause and fetch again.
   void HaeKuitti();
 
-  // The text of Text1, lines ending with CR LF.
-  QString CopyText() const override;
-
  private:
-  void SetPrintCommandEnabled(bool enabled) override;
-  void SetFetchCommandEnabled(bool enabled) override;
-  void ShowMessage(const QString& message) override;
-
-  void Command3_Click();
+  // Prints the copy box's text; a failure is reported and gives both commands back.
+  void PrintCopy();
+  void SetCommandsEnabled(bool enabled);
 
   Module1 module_;
   MessageBoxes& messages_;
   std::unique_ptr<Printer> printer_;
 
-  QLabel* Label1;
-  QLabel* Label2;
-  VoucherBox* Text2;
-  QLabel* Label3;
-  QPushButton* Command1;
-  QPushButton* Command3;
-  QPushButton* Command2;
-  CopyTextBox* Text1;
-  QLabel* Label4;
-  QLabel* Label5;
+  VoucherBox* voucherBox_;
+  CopyTextBox* copyBox_;
+  QPushButton* fetchButton_;
+  QPushButton* printButton_;
+  QPushButton* closeButton_;
 };
 
 }  // namespace kuitti

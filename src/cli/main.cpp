@@ -3,10 +3,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "BufferedOutput.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
@@ -100,16 +100,13 @@ int main(int argc, char** argv) {
   try {
     kuitti::Module1 module;
     module.sales.DataPath = DataPathOf(arguments);
-    kuitti::BufferedOutput output;
-    kuitti::FetchReceiptCopy(module, kuitti::SystemFileSystem(), entry, output,
-                             kuitti::RegionalNumberFormat());
-    if (!output.messages().empty()) {
-      for (const std::string& message : output.messages()) {
-        Write(stderr, message + "\n");
-      }
+    const std::optional<std::string> copy = kuitti::FetchReceiptCopy(
+        module, kuitti::SystemFileSystem(), entry, kuitti::RegionalNumberFormat());
+    if (!copy) {
+      Write(stderr, kuitti::NotFoundMessage(entry) + "\n");
       return kNotFound;
     }
-    Write(stdout, output.text());
+    Write(stdout, *copy);
     return std::fflush(stdout) == 0 ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
     Write(stderr, std::string(error.what()) + "\n");

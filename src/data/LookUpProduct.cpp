@@ -1,26 +1,23 @@
+#include "LookUpProduct.h"
+
 #include <algorithm>
 
 #include "RecordFile.h"
-#include "SalesData.h"
 
 namespace kuitti {
 
-void LookUpProduct(SalesData& data) {
-  RandomAccessFile& index = data.files.File(OpenFiles::kProductIndex);
-  const TextField<13>& wanted = data.receiptRow.ProductCode;
-
+void LookUpProduct(RandomAccessFile& productIndex, RandomAccessFile& products,
+                   const TextField<13>& code, ProductIndexRecord& probe, ProductRecord& product) {
   // 64-bit bounds so that lo + hi and mid + 1 cannot overflow near the 32-bit limit.
   std::int64_t lo = 1;
-  std::int64_t hi = RecordCount(index, ProductIndexRecord::kLength);
+  std::int64_t hi = RecordCount(productIndex, ProductIndexRecord::kLength);
   while (lo <= hi) {
     const std::int64_t mid = (lo + hi) / 2;
-    ReadRecord(index, static_cast<std::int32_t>(mid), data.productIndex);
-    const auto order = std::lexicographical_compare_three_way(data.productIndex.ProductCode.begin(),
-                                                              data.productIndex.ProductCode.end(),
-                                                              wanted.begin(), wanted.end());
+    ReadRecord(productIndex, static_cast<std::int32_t>(mid), probe);
+    const auto order = std::lexicographical_compare_three_way(
+        probe.ProductCode.begin(), probe.ProductCode.end(), code.begin(), code.end());
     if (order == 0) {
-      ReadRecord(data.files.File(OpenFiles::kProducts), data.productIndex.ProductRecordNumber,
-                 data.product);
+      ReadRecord(products, probe.ProductRecordNumber, product);
       return;
     }
     if (order < 0) {

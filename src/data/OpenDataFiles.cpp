@@ -1,24 +1,17 @@
-#include <array>
-#include <string_view>
-
-#include "SalesData.h"
+#include "OpenDataFiles.h"
 
 namespace kuitti {
 
-void OpenDataFiles(SalesData& data, FileSystem& fileSystem) {
-  struct DataFile {
-    std::string_view name;
-    int number;
+DataFiles OpenDataFiles(FileSystem& fileSystem, const std::string& dataPath) {
+  const auto open = [&](std::string_view name) {
+    return fileSystem.OpenShared(dataPath + std::string(name));
   };
-  static constexpr std::array<DataFile, 4> kDataFiles = {{
-      {"CASSA.001", OpenFiles::kProductIndex},
-      {"CASSA.002", OpenFiles::kProducts},
-      {"CASSA.004", OpenFiles::kReceiptRows},
-      {"CASSA.005", OpenFiles::kCassa005},
-  }};
-  for (const DataFile& file : kDataFiles) {
-    data.files.Open(file.number, fileSystem.OpenShared(data.DataPath + std::string(file.name)));
-  }
+  DataFiles files;
+  files.productIndex = open(kProductIndexFileName);
+  files.products = open(kProductsFileName);
+  files.receiptRows = open(kReceiptRowsFileName);
+  files.cassa005 = open(kCassa005FileName);
+  return files;
 }
 
 }  // namespace kuitti

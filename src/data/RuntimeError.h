@@ -11,7 +11,6 @@ enum ErrorNumber : int {
   kOutOfMemory = 7,
   kSubscriptOutOfRange = 9,
   kDivisionByZero = 11,
-  kBadFileNumber = 52,
   kFileNotFound = 53,
   kDeviceIoError = 57,
   kBadRecordNumber = 63,

@@ -5,6 +5,8 @@
 
 namespace kuitti {
 
+class RuntimeError;
+
 // The default printer as the print command uses it. Any failure throws RuntimeError (482 for
 // a missing default printer or a job that cannot be started or is refused).
 class Printer {
@@ -23,18 +25,12 @@ class Printer {
 // The system's default printer through Qt PrintSupport.
 std::unique_ptr<Printer> MakeDefaultPrinter();
 
-// What the print command needs of the window.
-class PrintView {
- public:
-  virtual ~PrintView() = default;
-  virtual QString CopyText() const = 0;                   // the text of Text1 as it stands
-  virtual void SetPrintCommandEnabled(bool enabled) = 0;  // Command3
-  virtual void SetFetchCommandEnabled(bool enabled) = 0;  // Command1
-  virtual void ShowMessage(const QString& message) = 0;
-};
+// Prints the copy as one document: the font "courier new" at 10 points, the text with its line
+// breaks, then the end of the document. A failure drops the unfinished document, so nothing
+// half-printed goes out, and passes on.
+void PrintReceiptCopy(Printer& printer, const QString& copy);
 
-// The "Tulosta" command: prints the copy text on the printer, reports errors as
-// "Tulostusvirhe. Virhenumero:<n>  <description>".
-void PrintReceiptCopy(PrintView& view, Printer& printer);
+// The report of a failed print: "Tulostusvirhe. Virhenumero:<n>  <description>".
+QString PrintErrorMessage(const RuntimeError& error);
 
 }  // namespace kuitti

@@ -3,6 +3,7 @@
 
 #include "AmountText.h"
 #include "DateTimeText.h"
+#include "LookUpProduct.h"
 #include "ReceiptCopy.h"
 #include "ReceiptLayout.h"
 #include "RecordFile.h"
@@ -14,8 +15,6 @@ namespace kuitti {
 namespace {
 
 using layout::kLineEnd;
-
-const std::string kRule(layout::kWidth, '-');
 
 // A text field as shown: control characters become spaces so the columns stay put.
 template <std::size_t N>
@@ -42,70 +41,77 @@ char32_t UpperKind(const ReceiptRowRecord& row) {
   return (kind >= U'a' && kind <= U'z') ? kind - (U'a' - U'A') : kind;
 }
 
-std::string Joined(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts) {
-    text += part;
-  }
-  return text;
-}
-
-void AppendTotalsRow(const ReceiptRowRecord& row, ReceiptOutput& output,
-                     const NumberFormat& format) {
+void AppendTotalsRow(const ReceiptRowRecord& row, std::string& copy, const NumberFormat& format) {
   const auto amount = [&](Currency value) {
     return RightAligned(value.AmountText(format.decimalSeparator), layout::kTotalsAmountWidth);
   };
-  output.AppendText(kLineEnd);
-  output.AppendText(kRule);
-  output.AppendText(Joined({kLineEnd, kLineEnd}));
-  output.AppendText(Joined({layout::kTotalLabel, amount(row.Price)}));
-  output.AppendText(kLineEnd);
-  output.AppendText(Joined({layout::kRoundingLabel, amount(row.Quantity)}));
-  output.AppendText(kLineEnd);
-  output.AppendText(Joined({layout::kPaidLabel, amount(row.Price - row.Quantity)}));
-  output.AppendText(kLineEnd);
-  output.AppendText(kLineEnd);
-  output.AppendText(Joined({layout::kPrintedLabel, DateText(row.SaleTime)}));
-  output.AppendText(Joined({"  ", TimeText(row.SaleTime), kLineEnd}));
+  copy += kLineEnd;
+  copy += layout::kRule;
+  copy += kLineEnd;
+  copy += kLineEnd;
+  copy += layout::kTotalLabel;
+  copy += amount(row.Price);
+  copy += kLineEnd;
+  copy += layout::kRoundingLabel;
+  copy += amount(row.Quantity);
+  copy += kLineEnd;
+  copy += layout::kPaidLabel;
+  copy += amount(row.Price - row.Quantity);
+  copy += kLineEnd;
+  copy += kLineEnd;
+  copy += layout::kPrintedLabel;
+  copy += DateText(row.SaleTime);
+  copy += layout::kBetweenDateAndTime;
+  copy += TimeText(row.SaleTime);
+  copy += kLineEnd;
 }
 
-void AppendItemRow(Module1& module, ReceiptOutput& output, const NumberFormat& format) {
+void AppendItemRow(Module1& module, const DataFiles& files, std::string& copy,
+                   const NumberFormat& format) {
   SalesData& data = module.sales;
   const ReceiptRowRecord& row = data.receiptRow;
   const std::string_view separator = format.decimalSeparator;
 
   const char32_t kind = UpperKind(row);
   if (kind == U'I' || kind == U'M') {
-    LookUpProduct(data);
-    output.AppendText(Joined({Shown(row.RowNumber), "  ", Shown(data.product.ProductName), " "}));
+    LookUpProduct(*files.productIndex, *files.products, row.ProductCode, data.productIndex,
+                  data.product);
+    copy += Shown(row.RowNumber);
+    copy += layout::kAfterRowNumber;
+    copy += Shown(data.product.ProductName);
+    copy += layout::kAfterName;
   }
   const std::string vatKey = std::to_string(row.VatRate);
-  output.AppendText(RightAligned(vatKey, layout::kVatWidth));
-  output.AppendText(RightAligned(row.Quantity.PlainText(separator), layout::kQuantityWidth));
-  output.AppendText(RightAligned(row.Price.AmountText(separator), layout::kPriceWidth));
-  // Worked out only now, so an overflow leaves the line written up to the price.
   const Currency rowSum = row.Quantity * row.Price;
-  output.AppendText(RightAligned(rowSum.AmountText(separator), layout::kRowSumWidth));
-  output.AppendText(kLineEnd);
+  copy += RightAligned(vatKey, layout::kVatWidth);
+  copy += RightAligned(row.Quantity.PlainText(separator), layout::kQuantityWidth);
+  copy += RightAligned(row.Price.AmountText(separator), layout::kPriceWidth);
+  copy += RightAligned(rowSum.AmountText(separator), layout::kRowSumWidth);
+  copy += kLineEnd;
   AddToVatBreakdown(module.vatBreakdown, vatKey, rowSum);
 }
 
 }  // namespace
 
-void BuildReceiptCopy(Module1& module, std::string_view entry, ReceiptOutput& output,
-                      const NumberFormat& format) {
+std::optional<std::string> BuildReceiptCopy(Module1& module, const DataFiles& files,
+                                            std::string_view entry, const NumberFormat& format) {
   SalesData& data = module.sales;
   ClearVatBreakdown(module.vatBreakdown);
 
-  output.SetText(
-      Joined({layout::kHeadingStart, entry, layout::kVoucherSuffix, kLineEnd, kLineEnd}));
-  output.AppendText(kRule);
-  output.AppendText(kLineEnd);
-  output.AppendText(Joined({layout::kColumnHeader, kLineEnd}));
-  output.AppendText(kRule);
-  output.AppendText(kLineEnd);
+  std::string copy;
+  copy += layout::kHeadingStart;
+  copy += entry;
+  copy += layout::kVoucherSuffix;
+  copy += kLineEnd;
+  copy += kLineEnd;
+  copy += layout::kRule;
+  copy += kLineEnd;
+  copy += layout::kColumnHeader;
+  copy += kLineEnd;
+  copy += layout::kRule;
+  copy += kLineEnd;
 
-  RandomAccessFile& rows = data.files.File(OpenFiles::kReceiptRows);
+  RandomAccessFile& rows = *files.receiptRows;
   const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
   const RowSelector selector(entry);
   bool found = false;
@@ -118,22 +124,30 @@ void BuildReceiptCopy(Module1& module, std::string_view entry, ReceiptOutput& ou
     DecodeRecord(
         std::span<const unsigned char, ReceiptRowRecord::kLength>(bytes, ReceiptRowRecord::kLength),
         data.receiptRow);
-    output.AppendText(Joined({Shown(data.receiptRow.ProductCode), " "}));
+    copy += Shown(data.receiptRow.ProductCode);
+    copy += layout::kAfterCode;
     if (IsBlank(data.receiptRow.ProductCode)) {
-      AppendTotalsRow(data.receiptRow, output, format);
+      AppendTotalsRow(data.receiptRow, copy, format);
     } else {
-      AppendItemRow(module, output, format);
+      AppendItemRow(module, files, copy, format);
     }
   }
 
-  output.AppendText(kRule);
-  AppendVatSummary(module.vatBreakdown, output, format);
-  output.AppendText(std::string(layout::kWidth, '='));
+  copy += layout::kRule;
+  AppendVatSummary(module.vatBreakdown, copy, format);
+  copy += layout::kClosingLine;
 
   if (!found) {
-    output.SetText("");
-    output.ShowMessage(Joined({layout::kNotFoundStart, entry, layout::kVoucherSuffix}));
+    return std::nullopt;
   }
+  return copy;
+}
+
+std::string NotFoundMessage(std::string_view entry) {
+  std::string message(layout::kNotFoundStart);
+  message += entry;
+  message += layout::kVoucherSuffix;
+  return message;
 }
 
 }  // namespace kuitti

@@ -5,16 +5,11 @@
 
 namespace kuitti {
 
-void FetchReceiptCopy(Module1& module, FileSystem& fileSystem, std::string_view entry,
-                      ReceiptOutput& output, const NumberFormat& format) {
-  struct CloseOnExit {
-    OpenFiles& files;
-    ~CloseOnExit() { files.CloseAll(); }
-  } closeOnExit{module.sales.files};
-
+std::optional<std::string> FetchReceiptCopy(Module1& module, FileSystem& fileSystem,
+                                            std::string_view entry, const NumberFormat& format) {
   try {
-    OpenDataFiles(module.sales, fileSystem);
-    BuildReceiptCopy(module, entry, output, format);
+    const DataFiles files = OpenDataFiles(fileSystem, module.sales.DataPath);
+    return BuildReceiptCopy(module, files, entry, format);
   } catch (const std::bad_alloc&) {
     // A damaged file can name one voucher on millions of rows; the copy then outgrows memory.
     throw RuntimeError(kOutOfMemory, "Out of memory");

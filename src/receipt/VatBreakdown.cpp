@@ -74,11 +74,14 @@ void AddToVatBreakdown(VatBreakdown& breakdown, std::string key, const Currency&
   breakdown.Totals[slot] += amount;
 }
 
-void AppendVatSummary(const VatBreakdown& breakdown, ReceiptOutput& output,
+void AppendVatSummary(const VatBreakdown& breakdown, std::string& copy,
                       const NumberFormat& format) {
-  output.AppendText("\r\n\r\n");
-  output.AppendText(std::string(layout::kLineEnd) + std::string(layout::kVatHeader) +
-                    std::string(layout::kLineEnd));
+  using layout::kLineEnd;
+  copy += kLineEnd;
+  copy += kLineEnd;
+  copy += kLineEnd;
+  copy += layout::kVatHeader;
+  copy += kLineEnd;
 
   double taxFreeSum = 0;
   Currency taxSum;
@@ -97,22 +100,29 @@ void AppendVatSummary(const VatBreakdown& breakdown, ReceiptOutput& output,
     const double taxFree = CheckedResult(gross.ToDouble() / divisor);
     const Currency tax = Currency::FromDouble(CheckedResult(rate * taxFree / 100));
 
-    output.AppendText(RightAligned(key, layout::kVatKeyWidth));
-    output.AppendText("   " + AmountField(taxFree, format));
-    output.AppendText("   " + AmountField(tax, format));
-    output.AppendText("      " + AmountField(gross, format));
-    output.AppendText(layout::kLineEnd);
+    copy += RightAligned(key, layout::kVatKeyWidth);
+    copy += layout::kBeforeTaxFree;
+    copy += AmountField(taxFree, format);
+    copy += layout::kBeforeTax;
+    copy += AmountField(tax, format);
+    copy += layout::kBeforeGross;
+    copy += AmountField(gross, format);
+    copy += kLineEnd;
 
     grossSum += gross;
     taxFreeSum = CheckedResult(taxFreeSum + taxFree);
     taxSum += tax;
   }
-  output.AppendText(std::string(layout::kWidth, '-'));
-  output.AppendText(std::string(layout::kLineEnd) + std::string(layout::kVatTotalsLabel));
-  output.AppendText("  " + AmountField(taxFreeSum, format));
-  output.AppendText("   " + AmountField(taxSum, format));
-  output.AppendText("      " + AmountField(grossSum, format));
-  output.AppendText(layout::kLineEnd);
+  copy += layout::kRule;
+  copy += kLineEnd;
+  copy += layout::kVatTotalsLabel;
+  copy += layout::kBeforeTotalsTaxFree;
+  copy += AmountField(taxFreeSum, format);
+  copy += layout::kBeforeTax;
+  copy += AmountField(taxSum, format);
+  copy += layout::kBeforeGross;
+  copy += AmountField(grossSum, format);
+  copy += kLineEnd;
 }
 
 }  // namespace kuitti

@@ -5,7 +5,6 @@
 
 #include "Currency.h"
 #include "NumberFormat.h"
-#include "ReceiptOutput.h"
 
 namespace kuitti {
 
@@ -25,9 +24,9 @@ void ClearVatBreakdown(VatBreakdown& breakdown);
 // a 51st distinct key fails with error 9 before anything is stored.
 void AddToVatBreakdown(VatBreakdown& breakdown, std::string key, const Currency& amount);
 
-// Appends the VAT summary block: tax-free amount, tax and gross per VAT percentage (the key
-// "1" left out) and their totals row.
-void AppendVatSummary(const VatBreakdown& breakdown, ReceiptOutput& output,
-                      const NumberFormat& format);
+// Appends the VAT summary block to the copy: the line end that completes the rule before it,
+// then tax-free amount, tax and gross per VAT percentage (the key "1" left out) and their
+// totals line.
+void AppendVatSummary(const VatBreakdown& breakdown, std::string& copy, const NumberFormat& format);
 
 }  // namespace kuitti

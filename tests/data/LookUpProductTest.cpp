@@ -7,8 +7,9 @@
 #include "DataFiles.h"
 #include "Fetch.h"
 #include "LoggingFileSystem.h"
+#include "LookUpProduct.h"
+#include "OpenDataFiles.h"
 #include "RuntimeError.h"
-#include "SalesData.h"
 
 namespace kuitti::test {
 namespace {
@@ -34,10 +35,10 @@ std::string IndexCode(int n) {
 }
 
 // A data directory with the index records given and one product per distinct product number
-// named "TUOTE <number>".
+// named "TUOTE <number>", and the buffers a lookup reads into.
 class LookUp {
  public:
-  LookUp(const Bytes& index, int products) : files_(SystemFileSystem()) {
+  LookUp(const Bytes& index, int products) : fileSystem_(SystemFileSystem()) {
     Bytes productFile;
     for (int i = 1; i <= products; ++i) {
       Append(productFile, ProductRecordBytes("", "TUOTE " + std::to_string(i)));
@@ -46,26 +47,31 @@ class LookUp {
     directory_.Write("CASSA.002", productFile);
     directory_.Write("CASSA.004", {});
     directory_.Write("CASSA.005", {});
-    data.DataPath = directory_.DataPath();
-    OpenDataFiles(data, files_);
-    files_.ClearReads();
+    files_ = OpenDataFiles(fileSystem_, directory_.DataPath());
+    fileSystem_.ClearReads();
   }
 
   // Looks the code up and gives the index records probed.
-  std::vector<std::int32_t> Find(std::string_view code) {
-    files_.ClearReads();
-    data.receiptRow.ProductCode = Code(code);
-    LookUpProduct(data);
-    return files_.RecordsRead("CASSA.001", 18);
+  std::vector<std::int32_t> Find(std::string_view text) {
+    code = Code(text);
+    fileSystem_.ClearReads();
+    Run();
+    return fileSystem_.RecordsRead("CASSA.001", 18);
   }
-  std::vector<std::int32_t> ProductsRead() const { return files_.RecordsRead("CASSA.002", 356); }
-  std::u32string Name() const { return AsText(data.product.ProductName); }
+  void Run() { LookUpProduct(*files_.productIndex, *files_.products, code, probe, product); }
+  std::vector<std::int32_t> ProductsRead() const {
+    return fileSystem_.RecordsRead("CASSA.002", 356);
+  }
+  std::u32string Name() const { return AsText(product.ProductName); }
 
-  SalesData data;
+  TextField<13> code{};
+  ProductIndexRecord probe;
+  ProductRecord product;
 
  private:
   DataDirectory directory_;
-  LoggingFileSystem files_;
+  LoggingFileSystem fileSystem_;
+  DataFiles files_;
 };
 
 Bytes SortedIndex(int count) {
@@ -162,7 +168,7 @@ TEST(LookUpProduct, HitReadsTheProductNamedByTheIndexRecord) {
     lookUp.Find(c.code);
     EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{c.product});
     EXPECT_EQ(lookUp.Name(), NameOf(c.product)) << c.code;
-    EXPECT_EQ(lookUp.data.productIndex.ProductRecordNumber, c.product);
+    EXPECT_EQ(lookUp.probe.ProductRecordNumber, c.product);
   }
 }
 
@@ -188,9 +194,9 @@ TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
     EXPECT_TRUE(lookUp.ProductsRead().empty()) << "[" << code13 << "]";
     EXPECT_EQ(lookUp.Name(), found) << "[" << code13 << "]";
   }
-  lookUp.data.receiptRow.ProductCode = Code("Abc");
-  lookUp.data.receiptRow.ProductCode[12] = U'\0';
-  LookUpProduct(lookUp.data);
+  lookUp.code = Code("Abc");
+  lookUp.code[12] = U'\0';
+  lookUp.Run();
   EXPECT_EQ(lookUp.Name(), found);
 
   // Trailing spaces are part of the code and match when equal.
@@ -201,11 +207,11 @@ TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
 TEST(LookUpProduct, EmptyOrTooShortIndexReadsNothing) {
   for (std::size_t length : {0, 1, 9}) {
     LookUp lookUp(Bytes(length, '0'), 1);
-    lookUp.data.product.ProductName.fill(U'x');
-    lookUp.data.productIndex.ProductRecordNumber = 77;
+    lookUp.product.ProductName.fill(U'x');
+    lookUp.probe.ProductRecordNumber = 77;
     EXPECT_TRUE(lookUp.Find("0000000000000").empty()) << length << " bytes";
     EXPECT_EQ(lookUp.Name(), std::u32string(25, U'x'));
-    EXPECT_EQ(lookUp.data.productIndex.ProductRecordNumber, 77);
+    EXPECT_EQ(lookUp.probe.ProductRecordNumber, 77);
   }
   LookUp single(SortedIndex(1), 1);
   EXPECT_EQ(single.Find("0000000000099"), std::vector<std::int32_t>{1});
@@ -260,12 +266,12 @@ TEST(LookUpProduct, PartialLastIndexRecordIsSearched) {
   LookUp lookUp(index, 2);
   EXPECT_EQ(lookUp.Find("9999999999999"), (std::vector<std::int32_t>{2, 3}));
   // Its product number reads as zero, so a hit on it asks for record 0.
-  lookUp.data.receiptRow.ProductCode = Code("9999999999");
+  lookUp.code = Code("9999999999");
   for (std::size_t i = 10; i < 13; ++i) {
-    lookUp.data.receiptRow.ProductCode[i] = U'\0';
+    lookUp.code[i] = U'\0';
   }
   try {
-    LookUpProduct(lookUp.data);
+    lookUp.Run();
     ADD_FAILURE() << "record 0 of CASSA.002 was read";
   } catch (const RuntimeError& error) {
     EXPECT_EQ(error.number(), 63);
@@ -290,15 +296,15 @@ TEST(LookUpProduct, NoCachingBetweenCalls) {
   directory.WriteProducts({{"1000000000000", "VANHA"}});
   directory.Write("CASSA.004", {});
   directory.Write("CASSA.005", {});
-  SalesData data;
-  data.DataPath = directory.DataPath();
-  OpenDataFiles(data, SystemFileSystem());
-  data.receiptRow.ProductCode = Code("1000000000000");
-  LookUpProduct(data);
-  EXPECT_EQ(AsText(data.product.ProductName).substr(0, 5), U"VANHA");
+  const DataFiles files = OpenDataFiles(SystemFileSystem(), directory.DataPath());
+  const TextField<13> code = Code("1000000000000");
+  ProductIndexRecord probe;
+  ProductRecord product;
+  LookUpProduct(*files.productIndex, *files.products, code, probe, product);
+  EXPECT_EQ(AsText(product.ProductName).substr(0, 5), U"VANHA");
   directory.WriteProducts({{"1000000000000", "UUSI"}});
-  LookUpProduct(data);
-  EXPECT_EQ(AsText(data.product.ProductName).substr(0, 5), U"UUSI ");
+  LookUpProduct(*files.productIndex, *files.products, code, probe, product);
+  EXPECT_EQ(AsText(product.ProductName).substr(0, 5), U"UUSI ");
 }
 
 }  // namespace

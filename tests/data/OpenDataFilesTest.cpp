@@ -7,8 +7,8 @@
 
 #include "DataFiles.h"
 #include "LoggingFileSystem.h"
+#include "OpenDataFiles.h"
 #include "RuntimeError.h"
-#include "SalesData.h"
 
 namespace kuitti::test {
 namespace {
@@ -19,17 +19,21 @@ void WriteAllFour(const DataDirectory& directory) {
   }
 }
 
-// The error of opening the data files, or nothing when they all open.
-std::optional<RuntimeError> OpenError(SalesData& data, FileSystem& fileSystem) {
+// The error of opening the data files, or nothing when they all open (into `opened`).
+std::optional<RuntimeError> OpenError(const std::string& dataPath, FileSystem& fileSystem,
+                                      DataFiles* opened = nullptr) {
   try {
-    OpenDataFiles(data, fileSystem);
+    DataFiles files = OpenDataFiles(fileSystem, dataPath);
+    if (opened) {
+      *opened = std::move(files);
+    }
   } catch (const RuntimeError& error) {
     return error;
   }
   return std::nullopt;
 }
 
-TEST(OpenDataFiles, OpensTheFourFilesInOrderUnderTheirNumbers) {
+TEST(OpenDataFiles, OpensTheFourFilesInOrder) {
   DataDirectory directory;
   WriteAllFour(directory);
   directory.Write("CASSA.004", Bytes(104 * 3, 'x'));
@@ -37,25 +41,21 @@ TEST(OpenDataFiles, OpensTheFourFilesInOrderUnderTheirNumbers) {
   directory.Write("CASSA.002", Bytes(356, 'x'));
   directory.Write("CASSA.005", Bytes(43 * 4, 'x'));
   LoggingFileSystem files(SystemFileSystem());
-  SalesData data;
-  data.DataPath = directory.DataPath();
-  ASSERT_FALSE(OpenError(data, files));
+  DataFiles data;
+  ASSERT_FALSE(OpenError(directory.DataPath(), files, &data));
 
   const std::string dir = directory.DataPath();
   EXPECT_EQ(files.opened(), (std::vector<std::string>{dir + "CASSA.001", dir + "CASSA.002",
                                                       dir + "CASSA.004", dir + "CASSA.005"}));
-  // Each number holds its own file, told apart by length; number 3 is not used.
-  EXPECT_EQ(data.files.File(1).Length(), 36);
-  EXPECT_EQ(data.files.File(2).Length(), 356);
-  EXPECT_EQ(data.files.File(4).Length(), 312);
-  EXPECT_EQ(data.files.File(5).Length(), 172);
-  EXPECT_FALSE(data.files.IsOpen(3));
+  // Each member holds its own file, told apart by length.
+  EXPECT_EQ(data.productIndex->Length(), 36);
+  EXPECT_EQ(data.products->Length(), 356);
+  EXPECT_EQ(data.receiptRows->Length(), 312);
+  EXPECT_EQ(data.cassa005->Length(), 172);
   EXPECT_TRUE(files.reads().empty()) << "opening reads nothing";
 
-  data.files.CloseAll();
-  for (int number : {1, 2, 4, 5}) {
-    EXPECT_FALSE(data.files.IsOpen(number));
-  }
+  data = DataFiles();
+  EXPECT_TRUE(OpenAccessModes(directory.path()).empty()) << "files left open";
 }
 
 TEST(OpenDataFiles, PathIsDataPathFollowedDirectlyByTheName) {
@@ -68,52 +68,44 @@ TEST(OpenDataFiles, PathIsDataPathFollowedDirectlyByTheName) {
   std::filesystem::create_directory(prefix);
 
   LoggingFileSystem files(SystemFileSystem());
-  SalesData data;
-  data.DataPath = prefix.string();  // ".../kassa", no separator
-  ASSERT_FALSE(OpenError(data, files));
+  DataFiles data;
+  ASSERT_FALSE(OpenError(prefix.string(), files, &data));  // ".../kassa", no separator
   EXPECT_EQ(files.opened().front(), prefix.string() + "CASSA.001");
-  EXPECT_EQ(data.files.File(1).Length(), 7);
+  EXPECT_EQ(data.productIndex->Length(), 7);
 
   // An empty data path names the files in the working directory.
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(directory.path());
   WriteAllFour(directory);
-  SalesData relative;
   LoggingFileSystem relativeFiles(SystemFileSystem());
-  const auto error = OpenError(relative, relativeFiles);
+  const auto error = OpenError("", relativeFiles);
   std::filesystem::current_path(previous);
   ASSERT_FALSE(error) << error->what();
   EXPECT_EQ(relativeFiles.opened().front(), "CASSA.001");
 }
 
-TEST(OpenDataFiles, AFailureLeavesTheEarlierFilesOpenAndTriesNoMore) {
+TEST(OpenDataFiles, AFailureClosesTheEarlierFilesAndTriesNoMore) {
   struct Case {
     std::string missing;
-    std::vector<int> open;
     std::size_t attempts;
   };
   const std::vector<Case> cases = {
-      {"CASSA.001", {}, 1},
-      {"CASSA.002", {1}, 2},
-      {"CASSA.004", {1, 2}, 3},
-      {"CASSA.005", {1, 2, 4}, 4},
+      {"CASSA.001", 1},
+      {"CASSA.002", 2},
+      {"CASSA.004", 3},
+      {"CASSA.005", 4},
   };
   for (const Case& c : cases) {
     DataDirectory directory;
     WriteAllFour(directory);
     std::filesystem::remove(directory.path() / c.missing);
     LoggingFileSystem files(SystemFileSystem());
-    SalesData data;
-    data.DataPath = directory.DataPath();
-    const auto error = OpenError(data, files);
+    const auto error = OpenError(directory.DataPath(), files);
     ASSERT_TRUE(error) << c.missing;
     EXPECT_EQ(error->number(), 53);
     EXPECT_EQ(error->description(), "Tiedostoa ei löydy: " + directory.DataPath() + c.missing);
     EXPECT_EQ(files.opened().size(), c.attempts);
-    for (int number : {1, 2, 4, 5}) {
-      const bool expected = std::find(c.open.begin(), c.open.end(), number) != c.open.end();
-      EXPECT_EQ(data.files.IsOpen(number), expected) << c.missing << ", file " << number;
-    }
+    EXPECT_TRUE(OpenAccessModes(directory.path()).empty()) << c.missing << ": files left open";
   }
 }
 
@@ -122,27 +114,22 @@ TEST(OpenDataFiles, ErrorsNameTheFullPath) {
   WriteAllFour(directory);
 
   {  // A directory that does not exist.
-    SalesData data;
-    data.DataPath = directory.DataPath() + "puuttuu/";
-    const auto error = OpenError(data, SystemFileSystem());
+    const std::string dataPath = directory.DataPath() + "puuttuu/";
+    const auto error = OpenError(dataPath, SystemFileSystem());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->number(), 53);
-    EXPECT_EQ(error->description(), "Tiedostoa ei löydy: " + data.DataPath + "CASSA.001");
+    EXPECT_EQ(error->description(), "Tiedostoa ei löydy: " + dataPath + "CASSA.001");
     EXPECT_EQ(std::string(error->what()),
-              "Virhe 53: Tiedostoa ei löydy: " + data.DataPath + "CASSA.001");
+              "Virhe 53: Tiedostoa ei löydy: " + dataPath + "CASSA.001");
   }
   {  // A directory where a data file should be.
     std::filesystem::remove(directory.path() / "CASSA.002");
     std::filesystem::create_directory(directory.path() / "CASSA.002");
-    SalesData data;
-    data.DataPath = directory.DataPath();
-    const auto error = OpenError(data, SystemFileSystem());
+    const auto error = OpenError(directory.DataPath(), SystemFileSystem());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->number(), 75);
     EXPECT_NE(error->description().find(directory.DataPath() + "CASSA.002"), std::string::npos)
         << error->description();
-    EXPECT_TRUE(data.files.IsOpen(1));
-    EXPECT_FALSE(data.files.IsOpen(2));
   }
 }
 
@@ -153,13 +140,10 @@ TEST(OpenDataFiles, UnreadableFileIsPermissionDenied) {
   DataDirectory directory;
   WriteAllFour(directory);
   std::filesystem::permissions(directory.path() / "CASSA.004", std::filesystem::perms::none);
-  SalesData data;
-  data.DataPath = directory.DataPath();
-  const auto error = OpenError(data, SystemFileSystem());
+  const auto error = OpenError(directory.DataPath(), SystemFileSystem());
   ASSERT_TRUE(error);
   EXPECT_EQ(error->number(), 70);
   EXPECT_NE(error->description().find(directory.DataPath() + "CASSA.004"), std::string::npos);
-  EXPECT_TRUE(data.files.IsOpen(2));
 }
 
 TEST(OpenDataFiles, FilesStayOpenWhileRemovedOrRewritten) {
@@ -168,11 +152,10 @@ TEST(OpenDataFiles, FilesStayOpenWhileRemovedOrRewritten) {
   DataDirectory directory;
   WriteAllFour(directory);
   directory.Write("CASSA.004", Bytes(104, 'a'));
-  SalesData data;
-  data.DataPath = directory.DataPath();
-  ASSERT_FALSE(OpenError(data, SystemFileSystem()));
+  DataFiles data;
+  ASSERT_FALSE(OpenError(directory.DataPath(), SystemFileSystem(), &data));
   directory.Write("CASSA.004", Bytes(208, 'b'));  // truncated and rewritten in place
-  EXPECT_EQ(data.files.File(4).Length(), 208);
+  EXPECT_EQ(data.receiptRows->Length(), 208);
 }
 
 }  // namespace

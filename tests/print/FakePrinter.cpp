@@ -13,6 +13,9 @@ void FakePrinter::SetFontSize(float points) {
 }
 
 void FakePrinter::Print(const QString& text) {
+  if (script_.whilePrinting) {
+    script_.whilePrinting();
+  }
   Record(QStringLiteral("Print"), text);
 }
 

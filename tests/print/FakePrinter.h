@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 #include "ReceiptPrinting.h"
 
@@ -12,6 +13,7 @@ struct PrinterScript {
   QStringList calls;  // one line per call: its name and argument
   QString failAt;     // the name of the call that throws, e.g. "EndDocument"
   int failNumber = 482;
+  std::function<void()> whilePrinting;  // runs inside Print, to look at the window then
 };
 
 class FakePrinter final : public Printer {

@@ -47,7 +47,12 @@ TEST_F(Form1PrintTest, PrintsTheFetchedCopyExactlyWithItsLineBreaks) {
   Fetch(Samples().voucher);
   const Rendered rendered = RenderWithText(Samples().directory, Samples().voucher);
   ASSERT_EQ(rendered.exitCode, 0);
+  bool commandsWhilePrinting = true;
+  script.whilePrinting = [&] {
+    commandsWhilePrinting = Command(1)->isEnabled() || Command(3)->isEnabled();
+  };
   QTest::mouseClick(Command(3), Qt::LeftButton);
+  EXPECT_FALSE(commandsWhilePrinting) << "a command stays enabled while printing";
   EXPECT_EQ(Printed(), QStringList({QStringLiteral("Print ") + QString::fromUtf8(rendered.out)}));
   EXPECT_EQ(script.calls.last(), QStringLiteral("EndDocument"));
   EXPECT_TRUE(messages.texts.isEmpty());

@@ -36,8 +36,7 @@ Row TotalsRow(double saleTime, std::int64_t totalRaw, std::int64_t roundingRaw) 
 
 struct Failure {
   int number;
-  std::string text;  // the copy as far as it was written
-  int vatSlots;
+  int vatSlots;  // how far the build got: the VAT rates added before the failure
 };
 
 Failure BuildFailing(const std::vector<Row>& rows,
@@ -45,30 +44,20 @@ Failure BuildFailing(const std::vector<Row>& rows,
   DataDirectory directory;
   directory.WriteAll(products, rows);
   Module1 module;
-  module.sales.DataPath = directory.DataPath();
-  BufferedOutput output;
   try {
-    FetchReceiptCopy(module, SystemFileSystem(), "000013", output, NumberFormat{","});
+    const auto copy = FetchFrom(directory, "000013", module);
+    ADD_FAILURE() << "the build did not fail:\n" << copy.value_or("(not found)");
   } catch (const RuntimeError& error) {
-    for (int number : {1, 2, 4, 5}) {
-      EXPECT_FALSE(module.sales.files.IsOpen(number)) << "file " << number << " left open";
-    }
-    EXPECT_TRUE(output.messages().empty());
-    return {error.number(), output.text(), module.vatBreakdown.Count};
+    return {error.number(), module.vatBreakdown.Count};
   }
-  ADD_FAILURE() << "the build did not fail:\n" << output.text();
-  return {0, output.text(), module.vatBreakdown.Count};
+  return {0, module.vatBreakdown.Count};
 }
-
-const std::string kPaid1 =
-    "Yhteensä        1,00\r\nPyöristys       0,00\r\nMaksettu        1,00\r\n\r\n";
 
 TEST(BuildFailures, StopTheBuildWhereTheyHappen) {
   struct Case {
     std::string what;
     std::vector<Row> rows;
     int number;
-    std::string textEnd;
     int vatSlots;
   };
   std::vector<Row> fiftyOneRates;
@@ -76,51 +65,24 @@ TEST(BuildFailures, StopTheBuildWhereTheyHappen) {
     fiftyOneRates.push_back(ItemRow("A", 10000, 10000, rate));
   }
   const std::vector<Case> cases = {
-      {"a 51st VAT rate", fiftyOneRates, 9,
-       "6410000000011  50     1      1,00      1,00\r\n"
-       "6410000000011  51     1      1,00      1,00\r\n",
-       50},
-      {"VAT rate -100",
-       {ItemRow("A", 10000, 10000, -100)},
-       11,
-       "6410000000011 100     1      1,00      1,00\r\n" + std::string(74, '-') +
-           "\r\n\r\n\r\nALV-%    Veroton          Vero      Tuotemyynti\r\n",
-       1},
-      // The line is written up to the price; the row sum is the piece that fails.
-      {"a row sum beyond Currency",
-       {ItemRow("M", kMax, 20000, 24)},
-       6,
-       "6410000000011 001  MAITO                      24     23685477,58",
-       0},
-      {"a negative row sum beyond Currency",
-       {ItemRow("A", kMin, 10000 + 1, 24)},
-       6,
-       "6410000000011  241,00013685477,58",
-       0},
+      {"a 51st VAT rate", fiftyOneRates, 9, 50},
+      {"VAT rate -100", {ItemRow("A", 10000, 10000, -100)}, 11, 1},
+      {"a row sum beyond Currency", {ItemRow("M", kMax, 20000, 24)}, 6, 0},
+      {"a negative row sum beyond Currency", {ItemRow("A", kMin, 10000 + 1, 24)}, 6, 0},
       {"a VAT total beyond Currency",
        {ItemRow("A", kMax / 2 + 1, 10000, 24), ItemRow("A", kMax / 2 + 1, 10000, 24)},
        6,
-       "6410000000011  24     11842738,791842738,79\r\n",
        1},
-      {"paid beyond Currency",
-       {TotalsRow(1, kMin, 1)},
-       6,
-       "Yhteensä 03685477,58\r\nPyöristys       0,00\r\n",
-       0},
-      {"a sale time that is not a number", {TotalsRow(std::nan(""), 10000, 0)}, 6, kPaid1, 0},
-      {"a sale time past the year 9999", {TotalsRow(2958466, 10000, 0)}, 6, kPaid1, 0},
-      {"a sale time before the year -9999", {TotalsRow(-2958466, 10000, 0)}, 6, kPaid1, 0},
-      {"an infinite sale time", {TotalsRow(HUGE_VAL, 10000, 0)}, 6, kPaid1, 0},
+      {"paid beyond Currency", {TotalsRow(1, kMin, 1)}, 6, 0},
+      {"a sale time that is not a number", {TotalsRow(std::nan(""), 10000, 0)}, 6, 0},
+      {"a sale time past the year 9999", {TotalsRow(2958466, 10000, 0)}, 6, 0},
+      {"a sale time before the year -9999", {TotalsRow(-2958466, 10000, 0)}, 6, 0},
+      {"an infinite sale time", {TotalsRow(HUGE_VAL, 10000, 0)}, 6, 0},
   };
   for (const Case& c : cases) {
     const Failure failure = BuildFailing(c.rows);
     EXPECT_EQ(failure.number, c.number) << c.what;
-    EXPECT_TRUE(failure.text.ends_with(c.textEnd))
-        << c.what << ": the copy ends\n"
-        << failure.text.substr(failure.text.size() -
-                               std::min<std::size_t>(200, failure.text.size()));
     EXPECT_EQ(failure.vatSlots, c.vatSlots) << c.what;
-    EXPECT_FALSE(failure.text.ends_with(std::string(74, '='))) << c.what;
   }
 }
 
@@ -140,7 +102,7 @@ TEST(BuildFailures, ProductNumberZeroIsABadRecordNumber) {
 TEST(BuildFailures, LatestSaleTimeStillFits) {
   DataDirectory directory;
   directory.WriteAll({}, {TotalsRow(2958465.9, 10000, 0)});
-  const auto lines = Lines(FetchFrom(directory, "000013").text());
+  const auto lines = Lines(FetchFrom(directory, "000013").value());
   ASSERT_GT(lines.size(), 12u);
   EXPECT_EQ(lines[12], "Alkuperäinen kuitti tulostettu: 31.12.9999  21:36:00");
 }

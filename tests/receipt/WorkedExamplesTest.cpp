@@ -20,7 +20,7 @@ Row MilkRow(std::string kind) {
 TEST(WorkedExamples, ItemRowOfKindMFillsTheColumnsUnderTheHeader) {
   DataDirectory directory;
   directory.WriteAll(kMilk, {MilkRow("M")});
-  const auto lines = Lines(FetchFrom(directory, "123456").text());
+  const auto lines = Lines(FetchFrom(directory, "123456").value());
   ASSERT_GT(lines.size(), 6u);
   const std::string& row = lines[5];
   EXPECT_EQ(row, "6410000000011 001  MAITO                      23     2      1,25      2,50");
@@ -34,7 +34,7 @@ TEST(WorkedExamples, ItemRowOfKindMFillsTheColumnsUnderTheHeader) {
 TEST(WorkedExamples, ItemRowOfKindAIsFortyThreeWide) {
   DataDirectory directory;
   directory.WriteAll(kMilk, {MilkRow("A")});
-  const auto lines = Lines(FetchFrom(directory, "123456").text());
+  const auto lines = Lines(FetchFrom(directory, "123456").value());
   const std::string& row = lines[5];
   EXPECT_EQ(row, "6410000000011  23     2      1,25      2,50");
   EXPECT_EQ(row.substr(15, 2), "23");

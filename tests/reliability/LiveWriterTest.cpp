@@ -134,13 +134,12 @@ TEST(LiveWriter, EveryFetchEndsInACopyOrAClearErrorWhileTheFilesChange) {
   for (int fetch = 0; fetch < kFetches; ++fetch) {
     const std::string entry = std::to_string(100000 + (fetch * 37) % 300);
     try {
-      const BufferedOutput output = FetchFrom(directory, entry, module);
-      if (output.messages().empty()) {
-        ASSERT_TRUE(output.text().starts_with("Kuittikopio, tositenumero M" + entry));
-        ASSERT_TRUE(output.text().ends_with(std::string(74, '=')));
+      const auto copy = FetchFrom(directory, entry, module);
+      if (copy) {
+        ASSERT_TRUE(copy->starts_with("Kuittikopio, tositenumero M" + entry));
+        ASSERT_TRUE(copy->ends_with(std::string(74, '=')));
         ++copies;
       } else {
-        ASSERT_EQ(output.text(), "");
         ++notFound;
       }
     } catch (const RuntimeError& error) {
@@ -148,9 +147,7 @@ TEST(LiveWriter, EveryFetchEndsInACopyOrAClearErrorWhileTheFilesChange) {
       ASSERT_FALSE(error.description().empty());
       ++errors;
     }
-    for (int number : {1, 2, 4, 5}) {
-      ASSERT_FALSE(module.sales.files.IsOpen(number));
-    }
+    ASSERT_TRUE(OpenAccessModes(directory.path()).empty()) << "files left open";
   }
 
   int status = 0;

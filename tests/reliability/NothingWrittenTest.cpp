@@ -6,9 +6,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <set>
 #include <string>
 
 #include "Fetch.h"
@@ -33,44 +31,22 @@ std::map<std::string, FileState> Snapshot(const std::filesystem::path& directory
   return files;
 }
 
-// The access modes of this process's open descriptors on files under the directory.
-std::map<std::string, int> OpenAccessModes(const std::string& directory) {
-  std::map<std::string, int> modes;
-  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-    std::error_code error;
-    const auto target = std::filesystem::read_symlink(fd.path(), error);
-    if (error || !target.string().starts_with(directory)) {
-      continue;
-    }
-    std::ifstream info("/proc/self/fdinfo/" + fd.path().filename().string());
-    std::string key;
-    std::string value;
-    while (info >> key >> value) {
-      if (key == "flags:") {
-        modes[target.filename().string()] = std::stoi(value, nullptr, 8) & O_ACCMODE;
-      }
-    }
-  }
-  return modes;
-}
-
-// Looks at the open files at the first piece of text, while the build runs.
-class InspectingOutput final : public ReceiptOutput {
+// Looks at the open files once all four are open, while the fetch runs.
+class InspectingFileSystem final : public FileSystem {
  public:
-  explicit InspectingOutput(std::string directory) : directory_(std::move(directory)) {}
-  void SetText(std::string_view) override { Inspect(); }
-  void AppendText(std::string_view) override { Inspect(); }
-  void ShowMessage(std::string_view) override { Inspect(); }
+  explicit InspectingFileSystem(std::filesystem::path directory)
+      : directory_(std::move(directory)) {}
+
+  std::unique_ptr<RandomAccessFile> OpenShared(const std::string& path) override {
+    auto file = SystemFileSystem().OpenShared(path);
+    modes = OpenAccessModes(directory_);
+    return file;
+  }
 
   std::map<std::string, int> modes;
 
  private:
-  void Inspect() {
-    if (modes.empty()) {
-      modes = OpenAccessModes(directory_);
-    }
-  }
-  std::string directory_;
+  std::filesystem::path directory_;
 };
 
 TEST(NothingWritten, FetchesLeaveTheDataFilesAsTheyWereAndOpenThemReadOnly) {
@@ -100,17 +76,17 @@ TEST(NothingWritten, FetchesLeaveTheDataFilesAsTheyWereAndOpenThemReadOnly) {
     SCOPED_TRACE(entry);
     Module1 module;
     module.sales.DataPath = dataPath;
-    InspectingOutput output(directory.path().string());
+    InspectingFileSystem files(directory.path());
     try {
-      FetchReceiptCopy(module, SystemFileSystem(), entry, output, NumberFormat{","});
+      FetchReceiptCopy(module, files, entry, NumberFormat{","});
     } catch (const RuntimeError&) {
     }
     const std::map<std::string, int> readOnly = {{"CASSA.001", O_RDONLY},
                                                  {"CASSA.002", O_RDONLY},
                                                  {"CASSA.004", O_RDONLY},
                                                  {"CASSA.005", O_RDONLY}};
-    EXPECT_EQ(output.modes, readOnly);
-    EXPECT_TRUE(OpenAccessModes(directory.path().string()).empty()) << "files left open";
+    EXPECT_EQ(files.modes, readOnly);
+    EXPECT_TRUE(OpenAccessModes(directory.path()).empty()) << "files left open";
   }
 
   const auto after = Snapshot(directory.path());

@@ -1,5 +1,7 @@
 #include "DataFiles.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <bit>
 #include <fstream>
@@ -134,6 +136,26 @@ void DataDirectory::WriteAll(const std::vector<Product>& products,
 std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::map<std::string, int> OpenAccessModes(const std::filesystem::path& directory) {
+  std::map<std::string, int> modes;
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    const auto target = std::filesystem::read_symlink(fd.path(), error);
+    if (error || !target.string().starts_with(directory.string())) {
+      continue;
+    }
+    std::ifstream info("/proc/self/fdinfo/" + fd.path().filename().string());
+    std::string key;
+    std::string value;
+    while (info >> key >> value) {
+      if (key == "flags:") {
+        modes[target.filename().string()] = std::stoi(value, nullptr, 8) & O_ACCMODE;
+      }
+    }
+  }
+  return modes;
 }
 
 }  // namespace kuitti::test

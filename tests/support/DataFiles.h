@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,5 +61,9 @@ class DataDirectory {
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
+
+// The access modes (O_RDONLY ...) of this process's open descriptors on the files under the
+// directory, by file name: empty when none is left open.
+std::map<std::string, int> OpenAccessModes(const std::filesystem::path& directory);
 
 }  // namespace kuitti::test

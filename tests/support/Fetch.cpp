@@ -4,18 +4,16 @@
 
 namespace kuitti::test {
 
-BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry) {
+std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry) {
   Module1 module;
   return FetchFrom(directory, entry, module);
 }
 
-BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry, Module1& module,
-                         std::string_view decimalSeparator) {
+std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry,
+                                     Module1& module, std::string_view decimalSeparator) {
   module.sales.DataPath = directory.DataPath();
-  BufferedOutput output;
-  FetchReceiptCopy(module, SystemFileSystem(), entry, output,
-                   NumberFormat{std::string(decimalSeparator)});
-  return output;
+  return FetchReceiptCopy(module, SystemFileSystem(), entry,
+                          NumberFormat{std::string(decimalSeparator)});
 }
 
 std::vector<std::string> Lines(const std::string& copy) {

@@ -1,19 +1,20 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "BufferedOutput.h"
 #include "DataFiles.h"
 #include "Module1.h"
 
 namespace kuitti::test {
 
 // One fetch from the directory under Finnish number settings, with a fresh program state
-// unless one is given.
-BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry);
-BufferedOutput FetchFrom(const DataDirectory& directory, std::string_view entry, Module1& module,
-                         std::string_view decimalSeparator = ",");
+// unless one is given: the copy, or nothing when the voucher was not found.
+std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry);
+std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry,
+                                     Module1& module, std::string_view decimalSeparator = ",");
 
 // The lines of a copy, split at CR LF.
 std::vector<std::string> Lines(const std::string& copy);

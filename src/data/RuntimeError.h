@@ -11,11 +11,13 @@ enum ErrorNumber : int {
   kOutOfMemory = 7,
   kSubscriptOutOfRange = 9,
   kDivisionByZero = 11,
+  kDllLoadError = 48,
   kFileNotFound = 53,
   kDeviceIoError = 57,
   kBadRecordNumber = 63,
   kPermissionDenied = 70,
   kPathFileAccessError = 75,
+  kPathNotFound = 76,
   kPrinterError = 482,
 };
 

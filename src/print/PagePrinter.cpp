@@ -15,7 +15,7 @@ namespace {
 
 }  // namespace
 
-PagePrinter::PagePrinter(Connect connect) : connect_(std::move(connect)) {
+PagePrinter::PagePrinter(Open open) : open_(std::move(open)) {
   // Whatever face the system maps the asked name to, it must keep the columns aligned.
   font_.setStyleHint(QFont::TypeWriter);
   font_.setFixedPitch(true);
@@ -57,24 +57,32 @@ void PagePrinter::EndDocument() {
     Reset();
     return;
   }
-  const bool sent = painter_.end() && device_->printerState() != QPrinter::Error;
+  const bool drawn = painter_.end();
+  device_.reset();
+  std::unique_ptr<PageOutput> output = std::move(output_);
   Reset();
-  if (!sent) {
-    RaisePrinterError("Tulostin ei ottanut tulostustyötä vastaan.");
+  if (!drawn) {
+    RaisePrinterError("Tulostettavaa asiakirjaa ei voitu muodostaa.");
   }
+  output->Deliver();
 }
 
 void PagePrinter::AbortDocument() {
   if (painter_.isActive()) {
-    device_->abort();
     painter_.end();
   }
   Reset();
 }
 
-QPrinter& PagePrinter::Device() {
+QPdfWriter& PagePrinter::Device() {
   if (!device_) {
-    device_ = connect_();
+    output_ = open_();
+    device_ = std::make_unique<QPdfWriter>(&output_->Device());
+    device_->setPageLayout(output_->Layout());
+    // The resolution Qt printed at before the pages went through PDF; line positions follow it.
+    device_->setResolution(1200);
+    device_->setCreator(QStringLiteral("kuittikopio"));
+    device_->setTitle(QStringLiteral("Kuittikopio"));
   }
   return *device_;
 }
@@ -104,7 +112,9 @@ void PagePrinter::PrintLine(const QString& line) {
 }
 
 void PagePrinter::Reset() {
+  // The writer first: it refers to the output's device.
   device_.reset();
+  output_.reset();
 }
 
 }  // namespace kuitti

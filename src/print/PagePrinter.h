@@ -2,23 +2,25 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <functional>
 #include <memory>
 
+#include "PageOutput.h"
 #include "ReceiptPrinting.h"
 
 namespace kuitti {
 
-// Lays text out on the pages of a QPrinter: line by line from the top-left corner of the
-// printable area, a new page when the next line would not fit, every line cut at the right
-// margin rather than wrapped, so the fixed-width columns survive on paper.
+// Lays text out on PDF pages: line by line from the top-left corner of the printable area, a
+// new page when the next line would not fit, every line cut at the right margin rather than
+// wrapped, so the fixed-width columns survive on paper. The finished document goes to its
+// output; an aborted one goes nowhere.
 class PagePrinter final : public Printer {
  public:
-  // Gives the device for one document; throws RuntimeError when there is none to print on.
-  using Connect = std::function<std::unique_ptr<QPrinter>()>;
+  // Gives the output of one document; throws RuntimeError when there is none to print on.
+  using Open = std::function<std::unique_ptr<PageOutput>()>;
 
-  explicit PagePrinter(Connect connect);
+  explicit PagePrinter(Open open);
   ~PagePrinter() override;
 
   void SetFontName(const QString& name) override;
@@ -28,14 +30,15 @@ class PagePrinter final : public Printer {
   void AbortDocument() override;
 
  private:
-  QPrinter& Device();
+  QPdfWriter& Device();
   void BeginPages();
   void PrintLine(const QString& line);
   void Reset();
 
-  Connect connect_;
+  Open open_;
   QFont font_;
-  std::unique_ptr<QPrinter> device_;
+  std::unique_ptr<PageOutput> output_;
+  std::unique_ptr<QPdfWriter> device_;
   QPainter painter_;
   qreal lineTop_ = 0;
 };

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "PagePrinter.h"
+#include "PdfFileOutput.h"
+#include "PrinterPageLayout.h"
 #include "QStringPrinting.h"
 #include "SampleData.h"
 
@@ -27,10 +29,13 @@ QByteArray RunTool(const QString& program, const QStringList& arguments) {
   return process.readAllStandardOutput();
 }
 
-std::unique_ptr<QPrinter> PdfDevice(const QString& path) {
-  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  device->setOutputFormat(QPrinter::PdfFormat);
-  device->setOutputFileName(path);
+const QPageLayout kLayout = FallbackPageLayout();
+
+// The pages as the printer draws them, to measure with.
+std::unique_ptr<QPdfWriter> PdfDevice(const QString& path) {
+  auto device = std::make_unique<QPdfWriter>(path);
+  device->setPageLayout(kLayout);
+  device->setResolution(1200);
   return device;
 }
 
@@ -72,7 +77,7 @@ std::vector<Word> Words(const QString& line) {
 class PdfPrintTest : public testing::Test {
  protected:
   void PrintAsTheCommandDoes(const QString& text) {
-    PagePrinter printer([this] { return PdfDevice(pdf); });
+    PagePrinter printer([this] { return std::make_unique<PdfFileOutput>(pdf, kLayout); });
     printer.SetFontName(QStringLiteral("courier new"));
     printer.SetFontSize(10);
     printer.Print(text);
@@ -102,7 +107,7 @@ TEST_F(PdfPrintTest, LongCopyContinuesOnNewPagesWithEveryLineInOrderAndColumnsAl
   PrintAsTheCommandDoes(text);
 
   // As many pages as the lines need at the font's line spacing, no more.
-  const auto device = PdfDevice(pdf);
+  const auto device = PdfDevice(directory.filePath(QStringLiteral("measure.pdf")));
   const QFontMetricsF metrics(AskedFont(), device.get());
   const int linesPerPage =
       static_cast<int>(std::floor((device->height() - metrics.height()) / metrics.lineSpacing())) +
@@ -163,7 +168,7 @@ TEST_F(PdfPrintTest, WideLineIsCutAtTheRightMarginNotWrapped) {
            QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, directory.filePath("page")});
   const QImage page(directory.filePath(QStringLiteral("page.png")));
   ASSERT_FALSE(page.isNull());
-  const QRect printable = PdfDevice(pdf)->pageLayout().paintRectPixels(dpi);
+  const QRect printable = kLayout.paintRectPixels(dpi);
   ASSERT_LT(printable.right() + 4, page.width());
   auto inkedInColumn = [&](int x) {
     for (int y = printable.top(); y < printable.top() + 60; ++y) {

@@ -1,8 +1,10 @@
 #!/bin/sh
 # Prints through a real CUPS server onto a cups-pdf queue: the window fetches a sample voucher
 # and "Tulosta" prints it on the default printer; exactly one job must complete and its PDF
-# must hold the copy's lines on the expected number of pages. Then, with no default printer, the
-# error must be reported and the commands stay usable.
+# must hold the copy's lines on the expected number of pages, with no message shown. Then the
+# queue refuses jobs, is stopped, denies the user, the server is unreachable, and there is no
+# default printer: each time the window must show its own message, keep the commands usable,
+# and no job may reach the queue.
 #
 # Usage: cups-e2e.sh DRIVER   (DRIVER: the print_cups_driver program)
 # Needs root and the packages cups and printer-driver-cups-pdf; exits 77 (skipped) otherwise.
@@ -17,7 +19,7 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "SKIP: the print server test needs root"
   exit $skip
 fi
-for tool in cupsd lpadmin lpstat pdfinfo pdftotext; do
+for tool in cupsd lpadmin lpstat cupsaccept cupsreject cupsenable cupsdisable ss pdfinfo pdftotext; do
   if ! command -v "$tool" >/dev/null 2>&1 && [ ! -x "/usr/sbin/$tool" ]; then
     echo "SKIP: $tool is not installed (apt-get install cups printer-driver-cups-pdf poppler-utils)"
     exit $skip
@@ -59,6 +61,8 @@ wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds
 }
 
 scheduler_running() { lpstat -r | grep -q "is running"; }
+seconds() { date +%s.%N; }
+elapsed() { awk -v a="$1" -v b="$(seconds)" 'BEGIN { printf "%.2f s", b - a }'; }
 
 if ! scheduler_running 2>/dev/null; then
   mkdir -p /run/cups
@@ -78,6 +82,7 @@ lpadmin -d "$queue"
 completed_before=$(lpstat -W completed -o "$queue" | wc -l)
 
 echo "== printing on $queue"
+started=$(seconds)
 run_driver() {  # run_driver FILTER: drives the window offscreen; fails the test if it fails
   if ! QT_QPA_PLATFORM=offscreen "$driver" --gtest_filter="$1" >"$work/driver.out" 2>&1; then
     cat "$work/driver.out"
@@ -115,7 +120,57 @@ if [ "$lines" != "$expected_lines" ]; then
   exit 1
 fi
 rm -f "$pdf"
-echo "OK: one job completed, $pdf had 1 page with the $lines lines of the copy"
+echo "OK: one job completed in $(elapsed "$started"), $pdf had 1 page with the $lines lines of the copy"
+
+jobs_seen() { lpstat -W all -o "$queue" 2>/dev/null | wc -l; }
+
+# expect_error DESCRIPTION [SERVER]: the window, talking to SERVER if given, reports the
+# description, and nothing is queued
+expect_error() {
+  jobs_before=$(jobs_seen)
+  ls "$pdf_dir" >"$work/before"
+  started=$(seconds)
+  export EXPECTED_ERROR="$1"
+  if [ $# -gt 1 ]; then
+    export CUPS_SERVER="$2"
+  fi
+  run_driver '*ReportsThePrintError*'
+  took=$(elapsed "$started")
+  unset EXPECTED_ERROR CUPS_SERVER
+  if [ "$(jobs_seen)" -ne "$jobs_before" ]; then
+    echo "FAIL: a job reached $queue"
+    lpstat -W all -o "$queue"
+    exit 1
+  fi
+  sleep 1
+  if new_pdf >/dev/null; then
+    echo "FAIL: a PDF appeared: $(new_pdf)"
+    exit 1
+  fi
+  echo "OK: \"$1\" shown in $took, no job queued"
+}
+
+echo "== printing on a queue that refuses jobs"
+cupsreject "$queue"
+expect_error "Tulostin $queue ei ota vastaan töitä."
+cupsaccept "$queue"
+
+echo "== printing on a stopped queue"
+cupsdisable "$queue"
+expect_error "Tulostin $queue on pysäytetty; työ jäisi odottamaan."
+cupsenable "$queue"
+
+echo "== printing on a queue that denies the user"
+lpadmin -p "$queue" -u "deny:$(id -un)"
+expect_error "Tulostin $queue ei hyväksynyt työtä: $(lp -d "$queue" /dev/null 2>&1 | sed 's/^lp: //')"
+lpadmin -p "$queue" -u allow:all
+
+echo "== printing with the print server on a closed port"
+port=49151
+while [ -n "$(ss -Htan "( sport = :$port )")" ]; do
+  port=$((port - 1))
+done
+expect_error "Tulostuspalvelin 127.0.0.1:$port ei vastaa." "127.0.0.1:$port"
 
 echo "== printing with no default printer"
 lpadmin -x "$queue"
@@ -123,5 +178,12 @@ if lpstat -d 2>/dev/null | grep -q '^system default destination:'; then
   echo "SKIP: another default printer is set on this machine"
   exit $skip
 fi
-run_driver '*NoDefaultPrinter*'
-echo "OK: the error was reported and the commands stayed usable"
+expect_error "Oletustulostinta ei ole asetettu."
+
+if [ -n "$cupsd_pid" ]; then
+  echo "== printing with the print server stopped"
+  kill "$cupsd_pid"
+  wait "$cupsd_pid" 2>/dev/null || true
+  cupsd_pid=
+  expect_error "Tulostuspalvelin $(lpstat -H) ei vastaa."
+fi

@@ -1,5 +1,5 @@
 // kuittikopio-text: prints the receipt copy of a voucher to standard output, exactly as the
-// window's text box would hold it.
+// window's text box would hold it, or writes it to a PDF file as "Tulosta" would print it.
 
 #include <cstdio>
 #include <cstring>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "PdfCopy.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
@@ -19,7 +20,7 @@ constexpr int kNotFound = 1;
 constexpr int kFailed = 2;
 
 constexpr std::string_view kUsage =
-    "Usage: kuittikopio-text [--data DIR] [--] ENTRY\n"
+    "Usage: kuittikopio-text [--data DIR] [--pdf FILE] [--] ENTRY\n"
     "\n"
     "Prints the receipt copy of voucher M<ENTRY>-001 to standard output as UTF-8 with CR LF\n"
     "line ends, exactly as the window shows it. ENTRY is what a user would type into the\n"
@@ -27,16 +28,21 @@ constexpr std::string_view kUsage =
     "\n"
     "  --data DIR  read CASSA.001, .002, .004 and .005 from DIR; without it, the data\n"
     "              directory is the setting [Asiakas] Datat of $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
+    "  --pdf FILE  write the pages that \"Tulosta\" would print to FILE instead (PDF,\n"
+    "              \"courier new\" 10 pt, the default printer's paper size, A4 without one);\n"
+    "              FILE is replaced whole, and only when a copy was made; needs no display\n"
     "  --help      show this text\n"
     "\n"
     "The decimal separator follows LC_ALL, LC_NUMERIC or LANG (a comma under fi_FI).\n"
-    "Exit status: 0 copy printed, 1 voucher not found (message on standard error),\n"
+    "Exit status: 0 copy printed or written, 1 voucher not found (message on standard error),\n"
     "2 error (\"Virhe N: description\" on standard error).\n";
 
 struct Arguments {
   bool help = false;
   bool hasData = false;
   std::string dataDirectory;
+  bool hasPdf = false;
+  std::string pdfFile;
   bool hasEntry = false;
   std::string entry;
 };
@@ -55,6 +61,12 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
       }
       arguments.hasData = true;
       arguments.dataDirectory = argv[i];
+    } else if (!optionsEnded && argument == "--pdf") {
+      if (++i == argc || *argv[i] == '\0') {
+        return false;
+      }
+      arguments.hasPdf = true;
+      arguments.pdfFile = argv[i];
     } else if (!optionsEnded && argument.starts_with("--")) {
       return false;
     } else if (!arguments.hasEntry) {
@@ -105,6 +117,10 @@ int main(int argc, char** argv) {
     if (!copy) {
       Write(stderr, kuitti::NotFoundMessage(entry) + "\n");
       return kNotFound;
+    }
+    if (arguments.hasPdf) {
+      kuitti::WritePdfCopy(*copy, arguments.pdfFile);
+      return kFound;
     }
     Write(stdout, *copy);
     return std::fflush(stdout) == 0 ? kFound : kFailed;

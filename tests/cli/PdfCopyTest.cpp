@@ -1,0 +1,116 @@
+// kuittikopio-text --pdf: the copy written as PDF pages, read back with poppler's tools.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+#include "DataFiles.h"
+#include "Golden.h"
+#include "GoldenData.h"
+#include "Process.h"
+
+namespace kuitti::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each line's words: pdftotext keeps the words and their order, not every run of spaces.
+std::vector<std::vector<std::string>> Words(const std::string& text) {
+  std::vector<std::vector<std::string>> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::vector<std::string> found;
+    for (std::string word; words >> word;) {
+      found.push_back(word);
+    }
+    if (!found.empty()) {
+      lines.push_back(found);
+    }
+  }
+  return lines;
+}
+
+std::vector<std::string> Entries(const fs::path& directory) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(directory)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// No display, no settings of the machine's user, and a print server that is not there.
+class PdfCopyTest : public testing::Test {
+ protected:
+  PdfCopyTest() { WriteGoldenStore(store); }
+
+  Outcome Render(const std::string& data, const std::string& pdf, const std::string& entry) {
+    return RunRenderer({{"--data", data, "--pdf", pdf, entry},
+                        {"HOME=" + home.path().string(), "XDG_CONFIG_HOME=" + home.path().string(),
+                         "LC_ALL=fi_FI.UTF-8", "CUPS_SERVER=" + (home.path() / "no.sock").string()},
+                        ""});
+  }
+
+  std::string Tool(const std::string& program, const std::vector<std::string>& arguments) {
+    const Outcome outcome = test::Run(program, {arguments, {}, ""});
+    EXPECT_EQ(outcome.exitCode, 0) << program << ": " << outcome.err;
+    return outcome.out;
+  }
+
+  DataDirectory store;
+  DataDirectory home;
+  DataDirectory target;
+};
+
+TEST_F(PdfCopyTest, WritesTheCopyOnA4PagesWithNothingElseAround) {
+  const fs::path pdf = target.path() / "kuitti.pdf";
+  const Outcome outcome = Render(store.path().string(), pdf.string(), "123456");
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(Entries(target.path()), std::vector<std::string>({"kuitti.pdf"}));
+
+  const std::string text = Tool("/usr/bin/pdftotext", {"-layout", pdf.string(), "-"});
+  EXPECT_EQ(Words(text), Words(ReadGolden("maito_rows.txt")));
+  const std::string info = Tool("/usr/bin/pdfinfo", {pdf.string()});
+  EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
+  const std::string fonts = Tool("/usr/bin/pdffonts", {pdf.string()});
+  EXPECT_NE(fonts.find("Mono"), std::string::npos) << fonts;
+}
+
+TEST_F(PdfCopyTest, NotFoundAndErrorsLeaveTheTargetAsItWas) {
+  const fs::path pdf = target.path() / "kuitti.pdf";
+  target.Write("kuitti.pdf", Bytes{'v', 'a', 'n', 'h', 'a'});
+  struct Case {
+    std::string data;
+    std::string pdf;
+    std::string entry;
+    int exitCode;
+    std::string err;  // how standard error begins
+  };
+  const std::string data = store.path().string();
+  const std::string missing = (target.path() / "puuttuu").string();
+  const std::vector<Case> cases = {
+      {data, pdf.string(), "999999", 1, "Kuittia ei löydy tositenumerolla M999999-001\n"},
+      {missing, pdf.string(), "123456", 2, "Virhe 53: "},
+      {data, missing + "/kuitti.pdf", "123456", 2,
+       "Virhe 76: Hakemistoa ei löydy: " + missing + "\n"},
+      {data, target.path().string(), "123456", 2,
+       "Virhe 75: Tiedostoa ei voi kirjoittaa: " + target.path().string() + "\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = Render(c.data, c.pdf, c.entry);
+    EXPECT_EQ(outcome.exitCode, c.exitCode) << c.err;
+    EXPECT_EQ(outcome.out, "") << c.err;
+    EXPECT_TRUE(outcome.err.starts_with(c.err)) << outcome.err;
+    EXPECT_EQ(Entries(target.path()), std::vector<std::string>({"kuitti.pdf"})) << c.err;
+    EXPECT_EQ(ReadFileBytes(pdf), "vanha") << c.err;
+  }
+}
+
+}  // namespace
+}  // namespace kuitti::test

@@ -11,8 +11,11 @@ QPageLayout LayoutOf(const QPrinterInfo& printer) {
   if (printer.isNull()) {
     return FallbackPageLayout();
   }
-  // Asked of the printer itself, so the pages are laid out as they always were on it.
-  return QPrinter(printer, QPrinter::HighResolution).pageLayout();
+  // Qt keeps A4 on any printer that has it; the pages are to be of the paper loaded, and the
+  // printer widens the margins where it cannot print.
+  QPrinter device(printer, QPrinter::HighResolution);
+  device.setPageSize(printer.defaultPageSize());
+  return device.pageLayout();
 }
 
 }  // namespace

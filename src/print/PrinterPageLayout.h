@@ -5,8 +5,8 @@
 
 namespace kuitti {
 
-// The page layout Qt gives a printer: its default paper size, and margins of 10 points or the
-// printer's own where they are wider. The fallback layout when there is no such printer.
+// The pages on a printer: its default paper size, and margins of 10 points or the printer's
+// own where they are wider. The fallback layout when there is no such printer.
 QPageLayout PrinterPageLayout(const QString& printerName);
 
 // A4 with margins of 10 points, the pages when there is no printer to ask.

@@ -6,12 +6,17 @@
 # default printer: each time the window must show its own message, keep the commands usable,
 # and no job may reach the queue.
 #
-# Usage: cups-e2e.sh DRIVER   (DRIVER: the print_cups_driver program)
+# Last, kuittikopio-text --pdf must lay its pages out on the default printer's paper size.
+#
+# Usage: cups-e2e.sh DRIVER TEXT SAMPLES
+#   DRIVER: print_cups_driver, TEXT: kuittikopio-text, SAMPLES: kuittikopio-sample-data
 # Needs root and the packages cups and printer-driver-cups-pdf; exits 77 (skipped) otherwise.
 # Starts cupsd unless one already runs, and stops only the one it started.
 set -eu
 
 driver=$1
+text=$2
+samples=$3
 queue=kuittikopio-e2e
 skip=77
 
@@ -109,6 +114,10 @@ if [ "$(new_pdf | wc -l)" -ne 1 ]; then
 fi
 pdf="$pdf_dir/$(new_pdf)"
 pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
+if ! pdfinfo "$pdf" | grep -q '^Page size:.*(A4)$'; then
+  echo "FAIL: $pdf is not on the queue's A4 paper"
+  exit 1
+fi
 if [ "$pages" != 1 ]; then
   echo "FAIL: $pdf has $pages pages, the copy fits on 1"
   exit 1
@@ -164,6 +173,19 @@ echo "== printing on a queue that denies the user"
 lpadmin -p "$queue" -u "deny:$(id -un)"
 expect_error "Tulostin $queue ei hyväksynyt työtä: $(lp -d "$queue" /dev/null 2>&1 | sed 's/^lp: //')"
 lpadmin -p "$queue" -u allow:all
+
+echo "== the copy as PDF on the default printer's paper"
+"$samples" --out "$work/data" >"$work/samples.out"
+voucher=$(sed -n 's/^voucher to try: //p' "$work/samples.out")
+for paper in Letter A4; do
+  lpadmin -p "$queue" -o PageSize=$paper
+  "$text" --data "$work/data" --pdf "$work/copy.pdf" "$voucher"
+  if ! pdfinfo "$work/copy.pdf" | grep -qi "^Page size:.*($paper)$"; then
+    echo "FAIL: the PDF copy is not on $paper paper: $(pdfinfo "$work/copy.pdf" | grep 'Page size')"
+    exit 1
+  fi
+done
+echo "OK: the PDF copy followed the default printer from Letter to A4"
 
 echo "== printing with the print server on a closed port"
 port=49151

@@ -8,7 +8,7 @@ namespace kuitti {
 class RuntimeError;
 
 // The default printer as the print command uses it. Any failure throws RuntimeError (482 for
-// a missing default printer or a job that cannot be started or is refused).
+// a missing, unreachable, refusing or stopped printer, or a job that is not accepted).
 class Printer {
  public:
   virtual ~Printer() = default;
@@ -22,7 +22,7 @@ class Printer {
   virtual void AbortDocument() = 0;
 };
 
-// The system's default printer through Qt PrintSupport.
+// The default printer of the CUPS server, the pages drawn by Qt as PDF.
 std::unique_ptr<Printer> MakeDefaultPrinter();
 
 // Prints the copy as one document: the font "courier new" at 10 points, the text with its line

@@ -11,6 +11,7 @@
 #include "PdfCopy.h"
 #include "PdfFileOutput.h"
 #include "PrinterPageLayout.h"
+#include "ReceiptPrinting.h"
 #include "RuntimeError.h"
 
 namespace {
@@ -47,11 +48,7 @@ extern "C" __attribute__((visibility("default"))) int KuittiWritePdfCopy(const c
       return std::make_unique<kuitti::PdfFileOutput>(QFile::decodeName(path),
                                                      kuitti::DefaultPrinterPageLayout());
     });
-    // As "Tulosta" asks for them.
-    printer.SetFontName(QStringLiteral("courier new"));
-    printer.SetFontSize(QStringLiteral("10").toFloat());
-    printer.Print(QString::fromUtf8(text, static_cast<qsizetype>(size)));
-    printer.EndDocument();
+    kuitti::PrintReceiptCopy(printer, QString::fromUtf8(text, static_cast<qsizetype>(size)));
     return 0;
   } catch (const kuitti::RuntimeError& error) {
     *description = error.description();

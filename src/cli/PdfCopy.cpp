@@ -12,7 +12,7 @@ void WritePdfCopy(std::string_view text, const std::string& path) {
   void* module = dlopen("kuittikopio-pdf.so", RTLD_NOW | RTLD_LOCAL);
   void* entry = module ? dlsym(module, "KuittiWritePdfCopy") : nullptr;
   if (!entry) {
-    throw RuntimeError(kDllLoadError, std::string("PDF-osaa ei voi ladata: ") + dlerror());
+    throw RuntimeError(kDllLoadError, std::string("PDF-moduulia ei voi ladata: ") + dlerror());
   }
   std::string description;
   const int number = reinterpret_cast<decltype(&KuittiWritePdfCopy)>(entry)(

@@ -72,10 +72,13 @@ int CupsQueue::Submit(std::string_view pdf, const std::string& title) {
     Raise("Tulostin " + name_ + " ei hyväksynyt työtä: " + LastReason());
   }
   bool sent = cupsStartDocument(http_, dest_->name, job, title.c_str(), CUPS_FORMAT_PDF, 1) ==
-                  HTTP_STATUS_CONTINUE &&
-              cupsWriteRequestData(http_, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
-  // The document must be finished even after a failed write, to read the server's answer.
-  sent = cupsFinishDocument(http_, dest_->name) < IPP_STATUS_REDIRECTION_OTHER_SITE && sent;
+              HTTP_STATUS_CONTINUE;
+  if (sent) {
+    const bool written =
+        cupsWriteRequestData(http_, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
+    // Finished even after a failed write, to read the server's answer.
+    sent = cupsFinishDocument(http_, dest_->name) < IPP_STATUS_REDIRECTION_OTHER_SITE && written;
+  }
   if (!sent) {
     const std::string reason = LastReason();
     cupsCancelJob2(http_, dest_->name, job, 0);

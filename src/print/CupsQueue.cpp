@@ -34,6 +34,9 @@ std::string LastReason() {
 }  // namespace
 
 CupsQueue::CupsQueue() {
+  // The client library keeps the server it found first; asked afresh for every document, a
+  // server started or set up while the program runs is used by the next print.
+  cupsSetServer(nullptr);
   // A connection test of our own: without it an unreachable server reads as "no default".
   http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                        kConnectTimeoutMs, nullptr);

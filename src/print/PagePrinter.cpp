@@ -59,8 +59,7 @@ void PagePrinter::EndDocument() {
   }
   const bool drawn = painter_.end();
   device_.reset();
-  std::unique_ptr<PageOutput> output = std::move(output_);
-  Reset();
+  const std::unique_ptr<PageOutput> output = std::move(output_);
   if (!drawn) {
     RaisePrinterError("Tulostettavaa asiakirjaa ei voitu muodostaa.");
   }

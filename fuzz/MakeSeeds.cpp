@@ -13,8 +13,12 @@
 #include <vector>
 
 #include "FuzzInput.h"
+#include "Records.h"
 
 namespace {
+
+using kuitti::ProductIndexRecord;
+using kuitti::ReceiptRowRecord;
 
 std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -31,7 +35,8 @@ std::vector<std::string> Records(const std::string& bytes, std::size_t length) {
 
 std::int32_t RecordNumberOf(const std::string& indexRecord) {
   std::int32_t number = 0;
-  std::memcpy(&number, indexRecord.data() + 13, 4);  // little-endian machine
+  std::memcpy(&number, indexRecord.data() + ProductIndexRecord::kProductRecordNumber.offset,
+              sizeof number);  // little-endian machine
   return number;
 }
 
@@ -44,9 +49,9 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path data = argv[1];
   const std::filesystem::path out = argv[2];
-  const auto index = Records(ReadAll(data / "CASSA.001"), 18);
-  const auto products = Records(ReadAll(data / "CASSA.002"), 356);
-  const auto rows = Records(ReadAll(data / "CASSA.004"), 104);
+  const auto index = Records(ReadAll(data / "CASSA.001"), ProductIndexRecord::kLength);
+  const auto products = Records(ReadAll(data / "CASSA.002"), kuitti::ProductRecord::kLength);
+  const auto rows = Records(ReadAll(data / "CASSA.004"), ReceiptRowRecord::kLength);
   std::filesystem::create_directories(out);
 
   for (int a = 3; a < argc; ++a) {
@@ -55,13 +60,16 @@ int main(int argc, char** argv) {
     input.entry = voucher;
     std::vector<std::string> seedIndex;
     for (const std::string& row : rows) {
-      if (row.compare(1, 6, voucher) != 0) {
+      constexpr auto kVoucher = ReceiptRowRecord::kVoucherNumber;
+      if (row.compare(kVoucher.offset, kVoucher.width, voucher) != 0) {
         continue;
       }
       input.files[2] += row;
-      const std::string code = row.substr(29, 13);
+      constexpr auto kRowCode = ReceiptRowRecord::kProductCode;
+      constexpr auto kIndexCode = ProductIndexRecord::kProductCode;
+      const std::string code = row.substr(kRowCode.offset, kRowCode.width);
       for (const std::string& record : index) {
-        if (record.compare(0, 13, code) == 0) {
+        if (record.compare(kIndexCode.offset, kIndexCode.width, code) == 0) {
           seedIndex.push_back(record);
         }
       }
@@ -74,7 +82,8 @@ int main(int argc, char** argv) {
         input.files[1] += products[static_cast<std::size_t>(original) - 1];
       }
       const auto renumbered = static_cast<std::int32_t>(i + 1);
-      std::memcpy(seedIndex[i].data() + 13, &renumbered, 4);
+      std::memcpy(seedIndex[i].data() + ProductIndexRecord::kProductRecordNumber.offset,
+                  &renumbered, sizeof renumbered);
       input.files[0] += seedIndex[i];
     }
     std::ofstream(out / ("seed-" + voucher), std::ios::binary)

@@ -36,25 +36,27 @@ Currency DecodeCurrency(const unsigned char* bytes) {
 
 void DecodeRecord(std::span<const unsigned char, ProductIndexRecord::kLength> bytes,
                   ProductIndexRecord& record) {
-  DecodeText(&bytes[0], record.ProductCode);
-  record.ProductRecordNumber = LittleEndian<std::int32_t>(&bytes[13]);
+  using R = ProductIndexRecord;
+  DecodeText(&bytes[R::kProductCode.offset], record.ProductCode);
+  record.ProductRecordNumber = LittleEndian<std::int32_t>(&bytes[R::kProductRecordNumber.offset]);
 }
 
 void DecodeRecord(std::span<const unsigned char, ProductRecord::kLength> bytes,
                   ProductRecord& record) {
-  DecodeText(&bytes[13], record.ProductName);
+  DecodeText(&bytes[ProductRecord::kProductName.offset], record.ProductName);
 }
 
 void DecodeRecord(std::span<const unsigned char, ReceiptRowRecord::kLength> bytes,
                   ReceiptRowRecord& record) {
-  DecodeText(&bytes[0], record.Kind);
-  DecodeText(&bytes[1], record.VoucherNumber);
-  DecodeText(&bytes[7], record.RowNumber);
-  record.SaleTime = DecodeDouble(&bytes[10]);
-  DecodeText(&bytes[29], record.ProductCode);
-  record.Price = DecodeCurrency(&bytes[50]);
-  record.Quantity = DecodeCurrency(&bytes[58]);
-  record.VatRate = LittleEndian<std::int16_t>(&bytes[82]);
+  using R = ReceiptRowRecord;
+  DecodeText(&bytes[R::kKind.offset], record.Kind);
+  DecodeText(&bytes[R::kVoucherNumber.offset], record.VoucherNumber);
+  DecodeText(&bytes[R::kRowNumber.offset], record.RowNumber);
+  record.SaleTime = DecodeDouble(&bytes[R::kSaleTime.offset]);
+  DecodeText(&bytes[R::kProductCode.offset], record.ProductCode);
+  record.Price = DecodeCurrency(&bytes[R::kPrice.offset]);
+  record.Quantity = DecodeCurrency(&bytes[R::kQuantity.offset]);
+  record.VatRate = LittleEndian<std::int16_t>(&bytes[R::kVatRate.offset]);
 }
 
 }  // namespace kuitti

@@ -14,51 +14,46 @@ template <std::size_t N>
 using TextField = std::array<char32_t, N>;
 
 // The record layouts of the point-of-sale files. Records follow each other with no header;
-// fields follow each other with no gaps; integers are little-endian.
+// fields follow each other with no gaps; integers are little-endian. The bytes between the
+// fields named here belong to fields nothing reads.
+struct Field {
+  int offset;
+  int width;  // in bytes
+};
 
 // CASSA.001, the product index, sorted by ProductCode.
-//   0  text 13     ProductCode
-//  13  int32       ProductRecordNumber (from 1, into CASSA.002)
-//  17  text 1      (not read)
 struct ProductIndexRecord {
   static constexpr int kLength = 18;
-  TextField<13> ProductCode{};
+  static constexpr Field kProductCode{0, 13};
+  static constexpr Field kProductRecordNumber{13, 4};  // int32, from 1, into CASSA.002
+  TextField<kProductCode.width> ProductCode{};
   std::int32_t ProductRecordNumber = 0;
 };
 
 // CASSA.002, the products; of its 27 fields only the name is read.
-//   0  text 13     (not read)
-//  13  text 25     ProductName
-//  38..355         (not read)
 struct ProductRecord {
   static constexpr int kLength = 356;
-  TextField<25> ProductName{};
+  static constexpr Field kProductName{13, 25};
+  TextField<kProductName.width> ProductName{};
 };
 
 // CASSA.004, the receipt rows of every receipt.
-//   0  text 1      Kind
-//   1  text 6      VoucherNumber
-//   7  text 3      RowNumber
-//  10  double      SaleTime (day value)
-//  18..28          (not read)
-//  29  text 13     ProductCode (all spaces on the totals row)
-//  42  8 bytes     (not read)
-//  50  Currency    Price (totals row: the receipt's total)
-//  58  Currency    Quantity (totals row: the rounding)
-//  66..81          (not read)
-//  82  int16       VatRate
-//  84..103         (not read)
 struct ReceiptRowRecord {
   static constexpr int kLength = 104;
-  static constexpr int kKindOffset = 0;
-  static constexpr int kVoucherNumberOffset = 1;
-  static constexpr int kVoucherNumberWidth = 6;
+  static constexpr Field kKind{0, 1};
+  static constexpr Field kVoucherNumber{1, 6};
+  static constexpr Field kRowNumber{7, 3};
+  static constexpr Field kSaleTime{10, 8};      // double, a day value
+  static constexpr Field kProductCode{29, 13};  // all spaces on the totals row
+  static constexpr Field kPrice{50, 8};         // Currency; totals row: the receipt's total
+  static constexpr Field kQuantity{58, 8};      // Currency; totals row: the rounding
+  static constexpr Field kVatRate{82, 2};       // int16
 
-  TextField<1> Kind{};
-  TextField<6> VoucherNumber{};
-  TextField<3> RowNumber{};
+  TextField<kKind.width> Kind{};
+  TextField<kVoucherNumber.width> VoucherNumber{};
+  TextField<kRowNumber.width> RowNumber{};
   double SaleTime = 0;
-  TextField<13> ProductCode{};
+  TextField<kProductCode.width> ProductCode{};
   Currency Price;
   Currency Quantity;
   std::int16_t VatRate = 0;

@@ -1,14 +1,6 @@
 #include "Utf8.h"
 
 namespace kuitti {
-namespace {
-
-bool IsContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
-}  // namespace
-
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -48,7 +40,7 @@ std::u32string DecodeUtf8(std::string_view text) {
     bool valid = length != 0 && i + length <= text.size();
     for (std::size_t k = 1; valid && k < length; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
-      valid = IsContinuation(next);
+      valid = IsUtf8Continuation(next);
       c = (c << 6) | (next & 0x3F);
     }
     valid = valid && c >= minimum && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
@@ -75,7 +67,7 @@ std::string EncodeUtf8(std::u32string_view text) {
 std::size_t Utf8Length(std::string_view text) {
   std::size_t count = 0;
   for (char c : text) {
-    count += !IsContinuation(static_cast<unsigned char>(c));
+    count += !IsUtf8Continuation(static_cast<unsigned char>(c));
   }
   return count;
 }

@@ -5,6 +5,11 @@
 
 namespace kuitti {
 
+// Whether the byte continues a character rather than starting one.
+inline bool IsUtf8Continuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
 void AppendUtf8(std::string& out, char32_t character);
 
 // Decodes UTF-8; every byte that does not start a valid sequence becomes U+FFFD, so text of

@@ -65,7 +65,7 @@ std::string RightAligned(std::string_view text, std::size_t width) {
   std::size_t i = 0;
   while (drop > 0) {
     ++i;
-    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+    while (i < text.size() && IsUtf8Continuation(static_cast<unsigned char>(text[i]))) {
       ++i;
     }
     --drop;

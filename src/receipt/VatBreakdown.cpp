@@ -7,17 +7,10 @@
 #include "AmountText.h"
 #include "ReceiptLayout.h"
 #include "RuntimeError.h"
+#include "TextTrim.h"
 
 namespace kuitti {
 namespace {
-
-std::string_view TrimSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The numeric value of a key, which is the decimal text of a 16-bit VAT rate.
 double KeyValue(std::string_view key) {

@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue.h"
-#include "filler.h"
-#include "receipts.h"
+#include "Catalogue.h"
+#include "FillerFile.h"
+#include "ReceiptFile.h"
 
 namespace {
 
-using namespace sample_data;
+using namespace kuitti::tools;
 
 // Fixed seeds: output must never depend on the clock or the machine.
 constexpr std::uint64_t kCatalogueSeed = 0x6B7569747469ull;
@@ -45,7 +45,7 @@ struct Arguments {
   bool help = false;
 };
 
-std::optional<std::uint64_t> parse_count(std::string_view text) {
+std::optional<std::uint64_t> ParseCount(std::string_view text) {
   std::uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
@@ -55,7 +55,7 @@ std::optional<std::uint64_t> parse_count(std::string_view text) {
 }
 
 // Returns nullopt (after printing why) when the command line is unusable.
-std::optional<Arguments> parse_arguments(int argc, char** argv) {
+std::optional<Arguments> ParseArguments(int argc, char** argv) {
   Arguments args;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -65,7 +65,7 @@ std::optional<Arguments> parse_arguments(int argc, char** argv) {
     } else if (arg == "--out" && has_value) {
       args.out = argv[++i];
     } else if (arg == "--rows" && has_value) {
-      args.rows = parse_count(argv[++i]);
+      args.rows = ParseCount(argv[++i]);
       if (!args.rows) {
         std::fprintf(stderr, "--rows needs a non-negative whole number, got '%s'\n", argv[i]);
         return std::nullopt;
@@ -82,43 +82,43 @@ std::optional<Arguments> parse_arguments(int argc, char** argv) {
   return args;
 }
 
-void print_file(const FileSummary& file) {
+void PrintFile(const FileSummary& file) {
   std::printf("wrote %s: %llu records, %llu bytes\n", file.path.string().c_str(),
               static_cast<unsigned long long>(file.records),
               static_cast<unsigned long long>(file.bytes));
 }
 
-void print_voucher(const char* what, const std::optional<std::uint32_t>& number) {
+void PrintVoucher(const char* what, const std::optional<std::uint32_t>& number) {
   if (number) {
     std::printf("voucher %s: %06u\n", what, static_cast<unsigned>(*number));
   }
 }
 
-void print_highlights(const Highlights& h) {
+void PrintHighlights(const Highlights& h) {
   if (h.vouchers == 0) {
     return;
   }
   std::printf("vouchers: %06u .. %06u (%llu)\n", static_cast<unsigned>(h.first),
               static_cast<unsigned>(h.last), static_cast<unsigned long long>(h.vouchers));
-  print_voucher("to try", h.to_try);
-  print_voucher("with 20 rows", h.twenty_rows);
-  if (h.interleaved && h.interleaved_with) {
+  PrintVoucher("to try", h.toTry);
+  PrintVoucher("with 20 rows", h.twentyRows);
+  if (h.interleaved && h.interleavedWith) {
     std::printf("voucher interleaved with another till: %06u (with %06u)\n",
-                static_cast<unsigned>(*h.interleaved), static_cast<unsigned>(*h.interleaved_with));
+                static_cast<unsigned>(*h.interleaved), static_cast<unsigned>(*h.interleavedWith));
   }
-  print_voucher("with two totals rows", h.two_totals);
-  print_voucher("with a weighed item", h.weighed);
-  print_voucher("with a returned product", h.product_return);
-  print_voucher("with returned bottles", h.bottle_return);
-  print_voucher("with an ad-hoc item", h.ad_hoc);
-  print_voucher("with lower-case item rows", h.lower_case);
-  print_voucher("with skipped rows", h.skipped_rows);
+  PrintVoucher("with two totals rows", h.twoTotals);
+  PrintVoucher("with a weighed item", h.weighed);
+  PrintVoucher("with a returned product", h.productReturn);
+  PrintVoucher("with returned bottles", h.bottleReturn);
+  PrintVoucher("with an ad-hoc item", h.adHoc);
+  PrintVoucher("with lower-case item rows", h.lowerCase);
+  PrintVoucher("with skipped rows", h.skippedRows);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::optional<Arguments> args = parse_arguments(argc, argv);
+  const std::optional<Arguments> args = ParseArguments(argc, argv);
   if (!args) {
     std::fputs(kUsage, stderr);
     return 2;
@@ -130,18 +130,18 @@ int main(int argc, char** argv) {
 
   try {
     std::filesystem::create_directories(args->out);
-    const Catalogue catalogue = make_catalogue(kCatalogueSeed);
-    print_file(write_index_file(args->out / "CASSA.001", catalogue));
-    print_file(write_product_file(args->out / "CASSA.002", catalogue));
+    const Catalogue catalogue = MakeCatalogue(kCatalogueSeed);
+    PrintFile(WriteIndexFile(args->out / "CASSA.001", catalogue));
+    PrintFile(WriteProductFile(args->out / "CASSA.002", catalogue));
 
     ReceiptOptions options;
     options.seed = kReceiptSeed;
-    options.exact_rows = args->rows;
-    options.first_voucher = args->rows ? kBigFirstVoucher : kSmallFirstVoucher;
-    const ReceiptResult receipts = write_receipt_file(args->out / "CASSA.004", catalogue, options);
-    print_file(receipts.file);
-    print_file(write_filler_file(args->out / "CASSA.005", kFillerSeed));
-    print_highlights(receipts.highlights);
+    options.exactRows = args->rows;
+    options.firstVoucher = args->rows ? kBigFirstVoucher : kSmallFirstVoucher;
+    const ReceiptResult receipts = WriteReceiptFile(args->out / "CASSA.004", catalogue, options);
+    PrintFile(receipts.file);
+    PrintFile(WriteFillerFile(args->out / "CASSA.005", kFillerSeed));
+    PrintHighlights(receipts.highlights);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kuittikopio-sample-data: %s\n", e.what());
     return 1;

@@ -1,10 +1,10 @@
-#include "text.h"
+#include "Windows1252.h"
 
 #include <stdexcept>
 
-namespace sample_data {
+namespace kuitti::tools {
 
-std::string to_cp1252(std::string_view utf8) {
+std::string ToWindows1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -28,4 +28,4 @@ std::string to_cp1252(std::string_view utf8) {
   return out;
 }
 
-}  // namespace sample_data
+}  // namespace kuitti::tools

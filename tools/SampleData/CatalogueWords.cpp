@@ -2,9 +2,9 @@
 // VAT: 14 % food and soft drinks, 24 % other goods and alcohol, 10 % books and
 // medicines, 0 % bottle deposits. Prices in cents; names are at most 25
 // characters and some use the full width on purpose.
-#include "catalogue.h"
+#include "Catalogue.h"
 
-namespace sample_data {
+namespace kuitti::tools {
 
 namespace {
 
@@ -181,8 +181,8 @@ constexpr ProductFamily kFamilies[] = {
 
 }  // namespace
 
-std::span<const ProductFamily> product_families() {
+std::span<const ProductFamily> ProductFamilies() {
   return kFamilies;
 }
 
-}  // namespace sample_data
+}  // namespace kuitti::tools

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "LookUpProduct.h"
-#include "MemoryFiles.h"
+#include "MemoryFile.h"
 #include "ReceiptCopy.h"
 #include "RecordScanner.h"
 #include "Records.h"
@@ -71,7 +71,7 @@ void ScanOfMemoryFile(benchmark::State& state) {
   for (int i = 0; i < 100000; ++i) {
     rows += Row("M", "654321", "6410000000011", 12500, 20000, 24);
   }
-  kuitti::fuzz::MemoryFileSystem files;
+  kuitti::test::MemoryFileSystem files;
   files.Put("rows", rows);
   const auto file = files.OpenShared("rows");
   const kuitti::RowSelector selector("123456");
@@ -90,7 +90,7 @@ BENCHMARK(ScanOfMemoryFile);
 // A whole copy of a voucher with one item row: the frame, the row with its lookup, the
 // summary; everything but the scan of a large file.
 void CopyOfOneItemRow(benchmark::State& state) {
-  kuitti::fuzz::MemoryFileSystem files;
+  kuitti::test::MemoryFileSystem files;
   files.Put("/d/CASSA.001", EvenIndex(1000));
   files.Put("/d/CASSA.002", std::string(1000 * kuitti::ProductRecord::kLength, 'x'));
   files.Put("/d/CASSA.004", Row("M", "123456", "0000000000998", 12500, 20000, 24));
@@ -106,7 +106,7 @@ BENCHMARK(CopyOfOneItemRow);
 
 void LookUpOneProduct(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  kuitti::fuzz::MemoryFileSystem files;
+  kuitti::test::MemoryFileSystem files;
   files.Put("index", EvenIndex(n));
   files.Put("products",
             std::string(static_cast<std::size_t>(n) * kuitti::ProductRecord::kLength, 'x'));

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "MemoryFiles.h"
+#include "MemoryFile.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
 
@@ -36,7 +36,7 @@ void CheckCopy(const std::optional<std::string>& copy) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const kuitti::fuzz::FuzzInput input = kuitti::fuzz::SplitFuzzInput(data, size);
-  kuitti::fuzz::MemoryFileSystem files;
+  kuitti::test::MemoryFileSystem files;
   for (int i = 0; i < 4; ++i) {
     if ((input.flags & (1u << i)) == 0) {
       files.Put(std::string(kDataPath) + kFileNames[i], input.files[i]);

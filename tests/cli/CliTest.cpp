@@ -31,8 +31,9 @@ class Renderer {
               std::string workingDirectory = "") const {
     std::vector<std::string> environment = base_;
     environment.insert(environment.end(), locale.begin(), locale.end());
-    return RunRenderer({std::move(arguments), std::move(environment),
-                        workingDirectory.empty() ? home_.path().string() : workingDirectory});
+    return RunProgram(KUITTI_TEXT_BINARY,
+                      {std::move(arguments), std::move(environment),
+                       workingDirectory.empty() ? home_.path().string() : workingDirectory});
   }
 
  private:

@@ -48,14 +48,15 @@ class PdfCopyTest : public testing::Test {
   PdfCopyTest() { WriteGoldenStore(store); }
 
   Outcome Render(const std::string& data, const std::string& pdf, const std::string& entry) {
-    return RunRenderer({{"--data", data, "--pdf", pdf, entry},
-                        {"HOME=" + home.path().string(), "XDG_CONFIG_HOME=" + home.path().string(),
-                         "LC_ALL=fi_FI.UTF-8", "CUPS_SERVER=" + (home.path() / "no.sock").string()},
-                        ""});
+    return RunProgram(KUITTI_TEXT_BINARY,
+                      {{"--data", data, "--pdf", pdf, entry},
+                       {"HOME=" + home.path().string(), "XDG_CONFIG_HOME=" + home.path().string(),
+                        "LC_ALL=fi_FI.UTF-8", "CUPS_SERVER=" + (home.path() / "no.sock").string()},
+                       ""});
   }
 
   std::string Tool(const std::string& program, const std::vector<std::string>& arguments) {
-    const Outcome outcome = test::Run(program, {arguments, {}, ""});
+    const Outcome outcome = RunProgram(program, {arguments, {}, ""});
     EXPECT_EQ(outcome.exitCode, 0) << program << ": " << outcome.err;
     return outcome.out;
   }

@@ -19,7 +19,7 @@ class SampleData : public testing::Test {
   static void SetUpTestSuite() {
     directory_ = new DataDirectory();
     const Outcome made =
-        test::Run(KUITTI_SAMPLE_DATA_BINARY, {{"--out", directory_->path().string()}, {}, ""});
+        RunProgram(KUITTI_SAMPLE_DATA_BINARY, {{"--out", directory_->path().string()}, {}, ""});
     ASSERT_EQ(made.exitCode, 0) << made.err;
   }
   static void TearDownTestSuite() {
@@ -28,8 +28,8 @@ class SampleData : public testing::Test {
   }
 
   static Outcome Render(const std::string& entry) {
-    return RunRenderer(
-        {{"--data", directory_->path().string(), entry}, {"LC_ALL=fi_FI.UTF-8"}, ""});
+    return RunProgram(KUITTI_TEXT_BINARY,
+                      {{"--data", directory_->path().string(), entry}, {"LC_ALL=fi_FI.UTF-8"}, ""});
   }
 
   // The voucher numbers of every rendered row (kinds M, I and A in either case), decoded.

@@ -259,11 +259,11 @@ TEST(RecordCount, LengthOverRecordLengthRoundedHalfToEven) {
     cases.push_back({18 * n + 9, 18, static_cast<std::int32_t>(n % 2 == 0 ? n : n + 1)});
   }
   for (const Case& c : cases) {
-    MemoryFile file({}, c.length);
+    MemoryFile file(Bytes{}, c.length);
     EXPECT_EQ(RecordCount(file, c.recordLength), c.expected)
         << c.length << " bytes of records of " << c.recordLength;
   }
-  MemoryFile tooLong({}, 18LL * (1LL << 31));
+  MemoryFile tooLong(Bytes{}, 18LL * (1LL << 31));
   EXPECT_EQ(ErrorNumberOf([&] { RecordCount(tooLong, 18); }), kOverflow);
 }
 
@@ -291,7 +291,7 @@ TEST(ReadRecord, BytesBeyondTheEndReadAsZero) {
   row.Price = Currency::FromRaw(1);
   row.SaleTime = 3;
   row.VatRate = 9;
-  MemoryFile empty({});
+  MemoryFile empty(Bytes{});
   ReadRecord(empty, INT32_MAX, row);
   EXPECT_EQ(AsText(row.Kind), std::u32string(1, U'\0'));
   EXPECT_EQ(row.Price.raw(), 0);

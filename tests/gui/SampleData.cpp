@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include "Process.h"
 
 namespace kuitti::test {
 
 namespace {
 
-QByteArray Run(const QString& program, const QStringList& arguments, int& exitCode,
-               QByteArray* err = nullptr) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-    ADD_FAILURE() << program.toStdString() << " did not finish";
-  }
-  exitCode = process.exitCode();
-  if (err) {
-    *err = process.readAllStandardError();
-  }
-  return process.readAllStandardOutput();
+Outcome RunAsTheTest(const char* program, std::vector<std::string> arguments) {
+  return RunProgram(program, {std::move(arguments), CurrentEnvironment(), ""});
 }
 
 QString Captured(const QString& text, const QString& label) {
@@ -31,11 +22,10 @@ QString Captured(const QString& text, const QString& label) {
 
 SampleData Generate() {
   static QTemporaryDir directory;
-  int exitCode = -1;
-  const QString report =
-      QString::fromUtf8(Run(QStringLiteral(KUITTI_SAMPLE_DATA_TOOL),
-                            {QStringLiteral("--out"), directory.path()}, exitCode));
-  EXPECT_EQ(exitCode, 0) << report.toStdString();
+  const Outcome made =
+      RunAsTheTest(KUITTI_SAMPLE_DATA_TOOL, {"--out", directory.path().toStdString()});
+  const QString report = QString::fromStdString(made.out);
+  EXPECT_EQ(made.exitCode, 0) << made.out << made.err;
   SampleData samples{directory.path() + QLatin1Char('/'),
                      Captured(report, QStringLiteral("voucher to try")),
                      Captured(report, QStringLiteral("voucher with 20 rows"))};
@@ -52,11 +42,10 @@ const SampleData& Samples() {
 }
 
 Rendered RenderWithText(const QString& dataDirectory, const QString& entry) {
-  Rendered rendered;
-  rendered.out = Run(QStringLiteral(KUITTI_TEXT_TOOL),
-                     {QStringLiteral("--data"), dataDirectory, QStringLiteral("--"), entry},
-                     rendered.exitCode, &rendered.err);
-  return rendered;
+  const Outcome outcome = RunAsTheTest(
+      KUITTI_TEXT_TOOL, {"--data", dataDirectory.toStdString(), "--", entry.toStdString()});
+  return {outcome.exitCode, QByteArray::fromStdString(outcome.out),
+          QByteArray::fromStdString(outcome.err)};
 }
 
 }  // namespace kuitti::test

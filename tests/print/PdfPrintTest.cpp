@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
@@ -14,19 +13,22 @@
 #include "PagePrinter.h"
 #include "PdfFileOutput.h"
 #include "PrinterPageLayout.h"
+#include "Process.h"
 #include "QStringPrinting.h"
 #include "SampleData.h"
 
 namespace kuitti::test {
 namespace {
 
-QByteArray RunTool(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-  EXPECT_EQ(process.exitCode(), 0)
-      << program.toStdString() << ": " << process.readAllStandardError().toStdString();
-  return process.readAllStandardOutput();
+// Text a poppler tool writes about the PDF.
+QString RunTool(const std::string& program, const QStringList& arguments) {
+  std::vector<std::string> words;
+  for (const QString& argument : arguments) {
+    words.push_back(argument.toStdString());
+  }
+  const Outcome outcome = RunProgram(program, {words, CurrentEnvironment(), ""});
+  EXPECT_EQ(outcome.exitCode, 0) << program << ": " << outcome.err;
+  return QString::fromStdString(outcome.out);
 }
 
 const QPageLayout kLayout = FallbackPageLayout();
@@ -85,7 +87,7 @@ class PdfPrintTest : public testing::Test {
   }
 
   int Pages() {
-    const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {pdf}));
+    const QString info = RunTool("pdfinfo", {pdf});
     return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
   }
 
@@ -118,8 +120,7 @@ TEST_F(PdfPrintTest, LongCopyContinuesOnNewPagesWithEveryLineInOrderAndColumnsAl
   // No line is drawn where the page has no room for it: below the printable area it would be
   // cut away on paper.
   const QRectF printable = device->pageLayout().paintRect(QPageLayout::Point);
-  const QString boxes = QString::fromUtf8(
-      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+  const QString boxes = RunTool("pdftotext", {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
   static const QRegularExpression wordBox(QStringLiteral("yMax=\"([0-9.]+)\""));
   int words = 0;
   for (const QRegularExpressionMatch& match : wordBox.globalMatch(boxes)) {
@@ -130,8 +131,8 @@ TEST_F(PdfPrintTest, LongCopyContinuesOnNewPagesWithEveryLineInOrderAndColumnsAl
 
   // pdftotext places words by their position on the page, but shortens some gaps of two
   // spaces to one; every word must still end within one column of where the copy has it.
-  const QStringList read = InkedLines(QString::fromUtf8(
-      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})));
+  const QStringList read =
+      InkedLines(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
   const QStringList expected = InkedLines(text);
   ASSERT_EQ(read.size(), expected.size());
   for (qsizetype i = 0; i < expected.size(); ++i) {
@@ -154,8 +155,8 @@ TEST_F(PdfPrintTest, WideLineIsCutAtTheRightMarginNotWrapped) {
   EXPECT_EQ(Pages(), 1);
 
   // The line after the wide one comes right after it: nothing was wrapped onto new lines.
-  const QStringList read = InkedLines(QString::fromUtf8(
-      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})));
+  const QStringList read =
+      InkedLines(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
   ASSERT_EQ(read.size(), 3);
   EXPECT_TRUE(read[0].endsWith(QStringLiteral("ennen")));
   EXPECT_TRUE(read[2].endsWith(QStringLiteral("jälkeen")));
@@ -163,7 +164,7 @@ TEST_F(PdfPrintTest, WideLineIsCutAtTheRightMarginNotWrapped) {
   // On the rendered page the wide line reaches the right edge of the printable area and
   // leaves the right margin blank.
   const int dpi = 72;
-  RunTool(QStringLiteral("pdftoppm"),
+  RunTool("pdftoppm",
           {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
            QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, directory.filePath("page")});
   const QImage page(directory.filePath(QStringLiteral("page.png")));

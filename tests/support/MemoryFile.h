@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
-#include "DataFiles.h"
 #include "FileAccess.h"
 
 namespace kuitti::test {
@@ -13,17 +15,29 @@ namespace kuitti::test {
 // records of very large files without writing them.
 class MemoryFile final : public RandomAccessFile {
  public:
-  explicit MemoryFile(Bytes bytes, std::optional<std::int64_t> length = std::nullopt)
-      : bytes_(std::move(bytes)), length_(length) {}
+  explicit MemoryFile(std::span<const unsigned char> bytes,
+                      std::optional<std::int64_t> length = std::nullopt);
 
-  std::int64_t Length() override {
-    return length_ ? *length_ : static_cast<std::int64_t>(bytes_.size());
-  }
+  std::int64_t Length() override;
   std::size_t ReadAt(std::int64_t offset, std::span<unsigned char> out) override;
 
  private:
-  Bytes bytes_;
+  friend class MemoryFileSystem;
+  explicit MemoryFile(std::shared_ptr<const std::string> bytes) : bytes_(std::move(bytes)) {}
+
+  std::shared_ptr<const std::string> bytes_;
   std::optional<std::int64_t> length_;
+};
+
+// Data files held in memory by path, so that whole fetches run without touching the disk.
+// Opening shares the bytes instead of copying them.
+class MemoryFileSystem final : public FileSystem {
+ public:
+  void Put(const std::string& path, std::string bytes);
+  std::unique_ptr<RandomAccessFile> OpenShared(const std::string& path) override;
+
+ private:
+  std::map<std::string, std::shared_ptr<const std::string>> files_;
 };
 
 }  // namespace kuitti::test

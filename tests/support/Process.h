@@ -17,10 +17,11 @@ struct Command {
   std::string workingDirectory;          // empty: the test's own
 };
 
-// Runs the program to its end with the command's arguments and environment.
-Outcome Run(const std::string& program, const Command& command);
+// Runs the program to its end with the command's arguments and environment; a program named
+// without a directory is looked up in PATH.
+Outcome RunProgram(const std::string& program, const Command& command);
 
-// The renderer kuittikopio-text.
-Outcome RunRenderer(const Command& command);
+// This process's environment, for a program that should run as the test itself does.
+std::vector<std::string> CurrentEnvironment();
 
 }  // namespace kuitti::test

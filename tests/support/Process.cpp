@@ -24,7 +24,7 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 
 }  // namespace
 
-Outcome Run(const std::string& program, const Command& command) {
+Outcome RunProgram(const std::string& program, const Command& command) {
   DataDirectory capture;
   const std::string outPath = (capture.path() / "stdout").string();
   const std::string errPath = (capture.path() / "stderr").string();
@@ -48,7 +48,7 @@ Outcome Run(const std::string& program, const Command& command) {
 
   pid_t pid = 0;
   const int spawned =
-      posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+      posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
     throw std::runtime_error("cannot run " + program);
@@ -63,8 +63,12 @@ Outcome Run(const std::string& program, const Command& command) {
   return outcome;
 }
 
-Outcome RunRenderer(const Command& command) {
-  return Run(KUITTI_TEXT_BINARY, command);
+std::vector<std::string> CurrentEnvironment() {
+  std::vector<std::string> environment;
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    environment.emplace_back(*variable);
+  }
+  return environment;
 }
 
 }  // namespace kuitti::test

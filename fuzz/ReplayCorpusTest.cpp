@@ -10,6 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
+namespace kuitti::test {
 namespace {
 
 TEST(FuzzCorpus, EveryInputRunsToAnOrdinaryOutcome) {
@@ -30,3 +31,4 @@ TEST(FuzzCorpus, EveryInputRunsToAnOrdinaryOutcome) {
 }
 
 }  // namespace
+}  // namespace kuitti::test

@@ -7,7 +7,7 @@
 #include "Currency.h"
 #include "RuntimeError.h"
 
-namespace kuitti {
+namespace kuitti::test {
 namespace {
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
@@ -169,4 +169,4 @@ TEST(Currency, PlainTextDropsTrailingZeros) {
 }
 
 }  // namespace
-}  // namespace kuitti
+}  // namespace kuitti::test

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace kuitti {
+namespace kuitti::test {
 namespace {
 
 // A file in memory that counts its reads and can change between them, as a file that the
@@ -105,4 +105,4 @@ TEST(RecordScanner, NoRecordsForACountOfZeroOrLess) {
 }
 
 }  // namespace
-}  // namespace kuitti
+}  // namespace kuitti::test

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace kuitti::test {
 namespace {
 
 class StartupTest : public testing::Test {
@@ -103,3 +104,4 @@ TEST_F(StartupTest, RuntimeDirectoryThatDoesNotExistFallsBackToTheTempDirectory)
 }
 
 }  // namespace
+}  // namespace kuitti::test

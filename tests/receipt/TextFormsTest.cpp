@@ -9,10 +9,8 @@
 #include "ErrorNumber.h"
 #include "RuntimeError.h"
 
-namespace kuitti {
+namespace kuitti::test {
 namespace {
-
-using test::ErrorNumberOf;
 
 TEST(AmountTextOfDouble, FifteenSignificantDigitsThenHalfAwayFromZero) {
   struct Case {
@@ -132,4 +130,4 @@ TEST(DateAndTimeText, ValuesPastTheCalendarOverflow) {
 }
 
 }  // namespace
-}  // namespace kuitti
+}  // namespace kuitti::test

@@ -7,10 +7,8 @@
 #include "RuntimeError.h"
 #include "VatBreakdown.h"
 
-namespace kuitti {
+namespace kuitti::test {
 namespace {
-
-using test::ErrorNumberOf;
 
 Currency Amount(double value) {
   return Currency::FromDouble(value);
@@ -219,4 +217,4 @@ TEST(VatSummary, FailuresOfTheArithmetic) {
 }
 
 }  // namespace
-}  // namespace kuitti
+}  // namespace kuitti::test

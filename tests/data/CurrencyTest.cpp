@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "Currency.h"
+#include "ErrorNumber.h"
 #include "RuntimeError.h"
 
 namespace kuitti::test {
@@ -18,13 +19,9 @@ Currency Raw(std::int64_t raw) {
 }
 
 void ExpectOverflow(const std::function<void()>& action, const std::string& what) {
-  try {
-    action();
-    ADD_FAILURE() << what << ": no error";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), 6) << what;
-    EXPECT_EQ(error.description(), "Overflow") << what;
-  }
+  const RaisedError error = ErrorOf(action);
+  EXPECT_EQ(error.number, 6) << what;
+  EXPECT_EQ(error.description, "Overflow") << what;
 }
 
 TEST(Currency, ProductIsRoundedToFourDecimalsHalfToEven) {

@@ -5,6 +5,7 @@
 
 #include "CodePage.h"
 #include "DataFiles.h"
+#include "ErrorNumber.h"
 #include "Fetch.h"
 #include "LoggingFileSystem.h"
 #include "LookUpProduct.h"
@@ -73,6 +74,15 @@ class LookUp {
   LoggingFileSystem fileSystem_;
   DataFiles files_;
 };
+
+// Index records of the codes with their product numbers, in the order given.
+Bytes Index(const std::vector<std::pair<std::string, std::int32_t>>& records) {
+  Bytes index;
+  for (const auto& [code, number] : records) {
+    Append(index, IndexRecord(code, number));
+  }
+  return index;
+}
 
 Bytes SortedIndex(int count) {
   Bytes index;
@@ -154,10 +164,7 @@ TEST(LookUpProduct, ReadsAtMostFloorLog2NPlusOneIndexRecords) {
 
 TEST(LookUpProduct, HitReadsTheProductNamedByTheIndexRecord) {
   // The index position and the product record number differ.
-  Bytes index;
-  Append(index, IndexRecord("1000000000000", 3));
-  Append(index, IndexRecord("2000000000000", 1));
-  Append(index, IndexRecord("3000000000000", 2));
+  Bytes index = Index({{"1000000000000", 3}, {"2000000000000", 1}, {"3000000000000", 2}});
   LookUp lookUp(index, 3);
   struct Case {
     std::string code;
@@ -173,9 +180,7 @@ TEST(LookUpProduct, HitReadsTheProductNamedByTheIndexRecord) {
 }
 
 TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
-  Bytes index;
-  Append(index, IndexRecord("1000000000000", 2));
-  Append(index, IndexRecord("Abc          ", 1));
+  Bytes index = Index({{"1000000000000", 2}, {"Abc          ", 1}});
   LookUp lookUp(index, 2);
 
   // Before any hit the buffer is all zero bytes.
@@ -219,12 +224,11 @@ TEST(LookUpProduct, EmptyOrTooShortIndexReadsNothing) {
 
 TEST(LookUpProduct, DuplicatesAndDisorder) {
   // With equal codes the search stops at whichever it probes first.
-  Bytes index;
-  Append(index, IndexRecord("1000000000000", 1));
-  Append(index, IndexRecord("5000000000000", 2));
-  Append(index, IndexRecord("5000000000000", 3));
-  Append(index, IndexRecord("5000000000000", 4));
-  Append(index, IndexRecord("9000000000000", 5));
+  Bytes index = Index({{"1000000000000", 1},
+                       {"5000000000000", 2},
+                       {"5000000000000", 3},
+                       {"5000000000000", 4},
+                       {"9000000000000", 5}});
   LookUp duplicates(index, 5);
   EXPECT_EQ(duplicates.Find("5000000000000"), std::vector<std::int32_t>{3});
   EXPECT_EQ(duplicates.Name(), NameOf(3));
@@ -270,18 +274,11 @@ TEST(LookUpProduct, PartialLastIndexRecordIsSearched) {
   for (std::size_t i = 10; i < 13; ++i) {
     lookUp.code[i] = U'\0';
   }
-  try {
-    lookUp.Run();
-    ADD_FAILURE() << "record 0 of CASSA.002 was read";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), 63);
-  }
+  EXPECT_EQ(ErrorNumberOf([&] { lookUp.Run(); }), 63) << "record 0 of CASSA.002 was read";
 }
 
 TEST(LookUpProduct, ProductNumberPastTheEndReadsZeroBytes) {
-  Bytes index;
-  Append(index, IndexRecord("1000000000000", 1));
-  Append(index, IndexRecord("2000000000000", 40));
+  Bytes index = Index({{"1000000000000", 1}, {"2000000000000", 40}});
   LookUp lookUp(index, 1);
   lookUp.Find("1000000000000");
   ASSERT_EQ(lookUp.Name(), NameOf(1));

@@ -305,13 +305,9 @@ TEST(ReadRecord, NumberBelowOneIsBadRecordNumber) {
   for (std::int32_t n : {0, -1, INT32_MIN}) {
     ProductIndexRecord record;
     record.ProductRecordNumber = 42;
-    try {
-      ReadRecord(file, n, record);
-      ADD_FAILURE() << "record " << n << " was read";
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.number(), 63);
-      EXPECT_EQ(error.description(), "Bad record number");
-    }
+    const RaisedError error = ErrorOf([&] { ReadRecord(file, n, record); });
+    EXPECT_EQ(error.number, 63) << "record " << n << " was read";
+    EXPECT_EQ(error.description, "Bad record number");
     EXPECT_EQ(record.ProductRecordNumber, 42) << "the buffer keeps what it held";
   }
 }

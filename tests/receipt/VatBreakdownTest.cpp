@@ -14,6 +14,16 @@ Currency Amount(double value) {
   return Currency::FromDouble(value);
 }
 
+// A breakdown that holds the amounts, added in this order.
+VatBreakdown Holding(const std::vector<std::pair<std::string, Currency>>& amounts) {
+  VatBreakdown breakdown;
+  ClearVatBreakdown(breakdown);
+  for (const auto& [key, amount] : amounts) {
+    AddToVatBreakdown(breakdown, key, amount);
+  }
+  return breakdown;
+}
+
 std::vector<std::string> UsedKeys(const VatBreakdown& breakdown) {
   return {breakdown.Keys.begin() + 1, breakdown.Keys.begin() + 1 + breakdown.Count};
 }
@@ -24,6 +34,7 @@ std::string Summary(const VatBreakdown& breakdown, const std::string& separator 
   return copy;
 }
 
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 const std::string kRule(74, '-');
 const std::string kHeading = "X\r\n\r\n\r\nALV-%    Veroton          Vero      Tuotemyynti\r\n";
 
@@ -57,13 +68,9 @@ TEST(VatBreakdown, FiftySlotsThenSubscriptOutOfRange) {
   ASSERT_EQ(breakdown.Count, 50);
   const auto keysBefore = breakdown.Keys;
   const auto totalsBefore = breakdown.Totals;
-  try {
-    AddToVatBreakdown(breakdown, "51", Amount(51));
-    ADD_FAILURE() << "a 51st key was stored";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), 9);
-    EXPECT_EQ(error.description(), "Subscript out of range");
-  }
+  const RaisedError error = ErrorOf([&] { AddToVatBreakdown(breakdown, "51", Amount(51)); });
+  EXPECT_EQ(error.number, 9) << "a 51st key was stored";
+  EXPECT_EQ(error.description, "Subscript out of range");
   EXPECT_EQ(breakdown.Count, 50);
   EXPECT_EQ(breakdown.Keys, keysBefore);
   EXPECT_EQ(breakdown.Totals, totalsBefore);
@@ -84,35 +91,47 @@ TEST(VatBreakdown, FiftySlotsThenSubscriptOutOfRange) {
 }
 
 TEST(VatBreakdown, TotalOutsideTheRangeOverflows) {
-  VatBreakdown breakdown;
-  ClearVatBreakdown(breakdown);
-  AddToVatBreakdown(breakdown, "24", Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
+  VatBreakdown breakdown = Holding({{"24", Currency::FromRaw(kMax)}});
   EXPECT_EQ(ErrorNumberOf([&] { AddToVatBreakdown(breakdown, "24", Currency::FromRaw(1)); }), 6);
 }
 
-TEST(VatSummary, EmptyTableGivesZeroTotals) {
-  VatBreakdown breakdown;
-  ClearVatBreakdown(breakdown);
-  EXPECT_EQ(Summary(breakdown),
-            kHeading + kRule + "\r\nYht         0,00          0,00             0,00\r\n");
-}
-
-TEST(VatSummary, WorkedExample) {
-  VatBreakdown breakdown;
-  ClearVatBreakdown(breakdown);
-  AddToVatBreakdown(breakdown, "24", Amount(100.00));
-  AddToVatBreakdown(breakdown, "14", Amount(11.40));
-  AddToVatBreakdown(breakdown, "24", Amount(24.00));
-  EXPECT_EQ(Summary(breakdown), kHeading +
-                                    "24        100,00         24,00           124,00\r\n"
-                                    "14         10,00          1,40            11,40\r\n" +
-                                    kRule +
-                                    "\r\nYht       110,00         25,40           135,40\r\n");
-  EXPECT_EQ(Summary(breakdown, "."), kHeading +
-                                         "24        100.00         24.00           124.00\r\n"
-                                         "14         10.00          1.40            11.40\r\n" +
-                                         kRule +
-                                         "\r\nYht       110.00         25.40           135.40\r\n");
+TEST(VatSummary, WholeTables) {
+  struct Case {
+    std::string what;
+    std::vector<std::pair<std::string, Currency>> amounts;
+    std::string slotLines;  // between the heading and the rule
+    std::string totals;
+  };
+  const std::vector<Case> cases = {
+      {"empty table", {}, "", "Yht         0,00          0,00             0,00"},
+      {"worked example",
+       {{"24", Amount(100.00)}, {"14", Amount(11.40)}, {"24", Amount(24.00)}},
+       "24        100,00         24,00           124,00\r\n"
+       "14         10,00          1,40            11,40\r\n",
+       "Yht       110,00         25,40           135,40"},
+      {"key 1 leaves the others and their sums",
+       {{"14", Amount(11.40)}, {"1", Amount(999.00)}, {"24", Amount(124.00)}},
+       "14         10,00          1,40            11,40\r\n"
+       "24        100,00         24,00           124,00\r\n",
+       "Yht       110,00         25,40           135,40"},
+      // 1.2450 / 1.24 = 1.0040322… and 1.1446 / 1.14 = 1.0040350…: each shows 1,00 but the
+      // sum 2.0080673… shows 2,01. The taxes 0.2410 and 0.1406 sum to 0.3816.
+      {"totals row sums unrounded figures",
+       {{"24", Currency::FromRaw(12450)}, {"14", Currency::FromRaw(11446)}},
+       "24          1,00          0,24             1,25\r\n"
+       "14          1,00          0,14             1,14\r\n",
+       "Yht         2,01          0,38             2,39"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Summary(Holding(c.amounts)),
+              kHeading + c.slotLines + kRule + "\r\n" + c.totals + "\r\n")
+        << c.what;
+  }
+  EXPECT_EQ(Summary(Holding(cases[1].amounts), "."),
+            kHeading +
+                "24        100.00         24.00           124.00\r\n"
+                "14         10.00          1.40            11.40\r\n" +
+                kRule + "\r\nYht       110.00         25.40           135.40\r\n");
 }
 
 TEST(VatSummary, KeysAndTheirLines) {
@@ -137,9 +156,7 @@ TEST(VatSummary, KeysAndTheirLines) {
       {" 1 ", 50.00, ""},
   };
   for (const Case& c : cases) {
-    VatBreakdown breakdown;
-    ClearVatBreakdown(breakdown);
-    AddToVatBreakdown(breakdown, c.key, Amount(c.gross));
+    const VatBreakdown breakdown = Holding({{c.key, Amount(c.gross)}});
     const std::string summary = Summary(breakdown);
     if (c.line.empty()) {
       // Collected, but neither shown nor summed.
@@ -156,64 +173,24 @@ TEST(VatSummary, KeysAndTheirLines) {
   }
 }
 
-TEST(VatSummary, SkippedKeyOneLeavesTheOthersAndTheirSums) {
-  VatBreakdown breakdown;
-  ClearVatBreakdown(breakdown);
-  AddToVatBreakdown(breakdown, "14", Amount(11.40));
-  AddToVatBreakdown(breakdown, "1", Amount(999.00));
-  AddToVatBreakdown(breakdown, "24", Amount(124.00));
-  EXPECT_EQ(Summary(breakdown), kHeading +
-                                    "14         10,00          1,40            11,40\r\n"
-                                    "24        100,00         24,00           124,00\r\n" +
-                                    kRule +
-                                    "\r\nYht       110,00         25,40           135,40\r\n");
-}
-
-TEST(VatSummary, TotalsRowSumsUnroundedFigures) {
-  // 1.2450 / 1.24 = 1.0040322… and 1.1446 / 1.14 = 1.0040350…: each shows 1,00 but the sum
-  // 2.0080673… shows 2,01. The taxes 0.2410 and 0.1406 sum to 0.3816.
-  VatBreakdown breakdown;
-  ClearVatBreakdown(breakdown);
-  AddToVatBreakdown(breakdown, "24", Currency::FromRaw(12450));
-  AddToVatBreakdown(breakdown, "14", Currency::FromRaw(11446));
-  EXPECT_EQ(Summary(breakdown), kHeading +
-                                    "24          1,00          0,24             1,25\r\n"
-                                    "14          1,00          0,14             1,14\r\n" +
-                                    kRule +
-                                    "\r\nYht         2,01          0,38             2,39\r\n");
-}
-
 TEST(VatSummary, FailuresOfTheArithmetic) {
   {  // Key -100: the divisor is zero.
-    VatBreakdown breakdown;
-    ClearVatBreakdown(breakdown);
-    AddToVatBreakdown(breakdown, "24", Amount(1));
-    AddToVatBreakdown(breakdown, "-100", Amount(1));
+    const VatBreakdown breakdown = Holding({{"24", Amount(1)}, {"-100", Amount(1)}});
     std::string copy;
-    try {
-      AppendVatSummary(breakdown, copy, NumberFormat{","});
-      ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.number(), 11);
-      EXPECT_EQ(error.description(), "Division by zero");
-    }
+    const RaisedError error =
+        ErrorOf([&] { AppendVatSummary(breakdown, copy, NumberFormat{","}); });
+    EXPECT_EQ(error.number, 11);
+    EXPECT_EQ(error.description, "Division by zero");
     // The slot before it was written.
     EXPECT_TRUE(copy.ends_with("24          0,81          0,19             1,00\r\n")) << copy;
   }
-  {  // The gross sum of two slots leaves the Currency range.
-    VatBreakdown breakdown;
-    ClearVatBreakdown(breakdown);
-    AddToVatBreakdown(breakdown, "0", Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
-    AddToVatBreakdown(breakdown, "10", Currency::FromRaw(10000));
-    EXPECT_EQ(ErrorNumberOf([&] { Summary(breakdown); }), 6);
-  }
-  {  // A tax too large for Currency: at -200 % the tax is twice the gross.
-    VatBreakdown breakdown;
-    ClearVatBreakdown(breakdown);
-    AddToVatBreakdown(breakdown, "-200",
-                      Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
-    EXPECT_EQ(ErrorNumberOf([&] { Summary(breakdown); }), 6);
-  }
+  // The gross sum of two slots leaves the Currency range.
+  EXPECT_EQ(ErrorNumberOf([] {
+              Summary(Holding({{"0", Currency::FromRaw(kMax)}, {"10", Currency::FromRaw(10000)}}));
+            }),
+            6);
+  // A tax too large for Currency: at -200 % the tax is twice the gross.
+  EXPECT_EQ(ErrorNumberOf([] { Summary(Holding({{"-200", Currency::FromRaw(kMax)}})); }), 6);
 }
 
 }  // namespace

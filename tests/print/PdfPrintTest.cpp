@@ -41,9 +41,9 @@ std::unique_ptr<QPdfWriter> PdfDevice(const QString& path) {
   return device;
 }
 
+// The font the print command asks for.
 QFont AskedFont() {
-  QFont font(QStringLiteral("courier new"));
-  font.setPointSizeF(10);
+  QFont font(QStringLiteral("courier new"), 10);
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   return font;

@@ -213,23 +213,19 @@ void ReceiptWriter::Note(const Voucher& voucher) {
     highlights_.first = voucher.number;
   }
   highlights_.last = voucher.number;
-  if (voucher.hasWeighed) {
-    SetOnce(highlights_.weighed, voucher.number);
-  }
-  if (voucher.hasProductReturn) {
-    SetOnce(highlights_.productReturn, voucher.number);
-  }
-  if (voucher.hasBottleReturn) {
-    SetOnce(highlights_.bottleReturn, voucher.number);
-  }
-  if (voucher.hasAdHoc) {
-    SetOnce(highlights_.adHoc, voucher.number);
-  }
-  if (voucher.hasLowerCase) {
-    SetOnce(highlights_.lowerCase, voucher.number);
-  }
-  if (voucher.hasSkipped) {
-    SetOnce(highlights_.skippedRows, voucher.number);
+  using Highlight = std::optional<std::uint32_t> Highlights::*;
+  static constexpr std::pair<bool Voucher::*, Highlight> kFirstOfItsKind[] = {
+      {&Voucher::hasWeighed, &Highlights::weighed},
+      {&Voucher::hasProductReturn, &Highlights::productReturn},
+      {&Voucher::hasBottleReturn, &Highlights::bottleReturn},
+      {&Voucher::hasAdHoc, &Highlights::adHoc},
+      {&Voucher::hasLowerCase, &Highlights::lowerCase},
+      {&Voucher::hasSkipped, &Highlights::skippedRows},
+  };
+  for (const auto& [has, highlight] : kFirstOfItsKind) {
+    if (voucher.*has) {
+      SetOnce(highlights_.*highlight, voucher.number);
+    }
   }
 }
 

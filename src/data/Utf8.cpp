@@ -1,6 +1,7 @@
 #include "Utf8.h"
 
 namespace kuitti {
+
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "ErrorNumber.h"
 #include "ReceiptPrinting.h"
-#include "RuntimeError.h"
 
 namespace kuitti::test {
 namespace {
@@ -18,13 +18,9 @@ TEST(DefaultPrinter, ServerThatDoesNotAnswerIsNamedBeforeAnythingIsDrawn) {
   setenv("CUPS_SERVER", socket.c_str(), 1);
 
   const std::unique_ptr<Printer> printer = MakeDefaultPrinter();
-  try {
-    printer->SetFontName(QStringLiteral("courier new"));
-    ADD_FAILURE() << "printing went on without a server";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), kPrinterError);
-    EXPECT_EQ(error.description(), "Tulostuspalvelin " + socket + " ei vastaa.");
-  }
+  const RaisedError error = ErrorOf([&] { printer->SetFontName(QStringLiteral("courier new")); });
+  EXPECT_EQ(error.number, kPrinterError) << "printing went on without a server";
+  EXPECT_EQ(error.description, "Tulostuspalvelin " + socket + " ei vastaa.");
   printer->AbortDocument();
   unsetenv("CUPS_SERVER");
 }

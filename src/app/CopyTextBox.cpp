@@ -1,11 +1,43 @@
 #include "CopyTextBox.h"
 
+#include <QFontMetricsF>
 #include <QTextDocument>
+#include <cmath>
 
 namespace kuitti {
 
+namespace {
+
+// The classic 9.75-point Courier draws 13-pixel lines at 96 DPI, which shows 36 whole lines of
+// the copy in the box. The face "Courier" maps to here has far taller lines, so the box takes
+// "Courier New" (the face the copy is printed in; Liberation Mono has its metrics) at the
+// largest size up to 9.75 points whose lines are no taller than 13 pixels.
+constexpr qreal kLargestPointSize = 9.75;
+constexpr qreal kPointStep = 0.25;
+constexpr qreal kLineHeight = 13;
+
+QFont CopyFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setWeight(QFont::Normal);
+  // Whatever face the name maps to, the columns must stay aligned.
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  for (qreal points = kLargestPointSize; points > kPointStep; points -= kPointStep) {
+    font.setPointSizeF(points);
+    if (std::ceil(QFontMetricsF(font).height()) <= kLineHeight) {
+      break;
+    }
+  }
+  return font;
+}
+
+}  // namespace
+
 CopyTextBox::CopyTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+  setFont(CopyFont());
   setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Tab moves on, as in every other control; a tab typed into the copy would be printed.
+  setTabChangesFocus(true);
   // No bars; the box still scrolls with the keyboard and the wheel.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -6,10 +6,13 @@
 #include <QPushButton>
 
 #include "BusyCursor.h"
+#include "CommandButton.h"
 #include "CopyTextBox.h"
+#include "FetchErrorReport.h"
 #include "MessageBoxes.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
+#include "ReceiptLayout.h"
 #include "RuntimeError.h"
 #include "Twips.h"
 #include "VoucherBox.h"
@@ -34,22 +37,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
                         const QRect& geometry) {
-  auto* button = Place(new QPushButton(text, parent), name, geometry);
-  // Enter and Escape press no button.
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
+  return Place(new CommandButton(text, parent), name, geometry);
 }
 
-QFont CopyFont() {
-  QFont font(QStringLiteral("Courier"));
-  font.setPointSizeF(9.75);
-  font.setWeight(QFont::Normal);
-  // Whatever face "Courier" maps to, the columns must stay aligned.
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  return font;
-}
+// The longest entry whose heading line "Kuittikopio, tositenumero M…-001" still fits the width
+// of the copy. A voucher number has six characters; the rest is room for stray spaces and a
+// pasted "M123456-001" that the user trims in the box.
+constexpr int kLongestEntry =
+    static_cast<int>(layout::kWidth - layout::kHeadingStart.size() - layout::kVoucherSuffix.size());
 
 }  // namespace
 
@@ -81,7 +76,7 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   MakeLabel(this, "Label5", QStringLiteral("www.kassatuki.example"),
             TwipsRect(2640, 7920, 4335, 255));
 
-  copyBox_->setFont(CopyFont());
+  voucherBox_->setMaxLength(kLongestEntry);
   QPalette palette = copyBox_->palette();
   palette.setColor(QPalette::Base, QColor(224, 224, 224));
   copyBox_->setPalette(palette);
@@ -90,6 +85,8 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   setTabOrder(fetchButton_, voucherBox_);
   setTabOrder(voucherBox_, closeButton_);
   setTabOrder(closeButton_, printButton_);
+  // Staff type the number first: the window opens with the focus in the voucher box.
+  voucherBox_->setFocus();
 
   connect(fetchButton_, &QPushButton::clicked, this, &Form1::HaeKuitti);
   connect(voucherBox_, &VoucherBox::enterPressed, this, &Form1::HaeKuitti);
@@ -100,6 +97,7 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
 Form1::~Form1() = default;
 
 void Form1::SetDataPath(const QString& dataPath) {
+  dataPath_ = dataPath;
   module_.sales.DataPath = dataPath.toStdString();
 }
 
@@ -116,9 +114,12 @@ void Form1::HaeKuitti() {
     }
   } catch (const RuntimeError& error) {
     copyBox_->SetCopyText(QString());
-    messages_.Show(QString::fromUtf8(error.what()));
+    messages_.Show(FetchErrorReport(error, dataPath_));
   }
   SetCommandsEnabled(true);
+  // Whatever the outcome, the next number types over the last one.
+  voucherBox_->setFocus();
+  voucherBox_->selectAll();
 }
 
 void Form1::PrintCopy() {

@@ -28,7 +28,7 @@ class Form1 final : public QWidget {
 
   // Fetches the copy of the voucher in the voucher box into the copy box. An error is
   // reported and leaves an empty copy box and both commands enabled, so the user can fix the
-  // cause and fetch again.
+  // cause and fetch again. The focus ends in the voucher box with its text selected.
   void HaeKuitti();
 
  private:
@@ -37,6 +37,7 @@ class Form1 final : public QWidget {
   void SetCommandsEnabled(bool enabled);
 
   Module1 module_;
+  QString dataPath_;
   MessageBoxes& messages_;
   std::unique_ptr<Printer> printer_;
 

@@ -54,7 +54,7 @@ extern "C" __attribute__((visibility("default"))) int KuittiWritePdfCopy(const c
     *description = error.description();
     return error.number();
   } catch (const std::bad_alloc&) {
-    *description = "Out of memory";
+    *description = "Muisti loppui";
     return kuitti::kOutOfMemory;
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "FetchErrorReport.h"
 #include "PdfCopy.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
@@ -109,9 +110,10 @@ int main(int argc, char** argv) {
   // Shown as typed, but as valid UTF-8 whatever bytes the shell passed.
   const std::string entry = kuitti::EncodeUtf8(kuitti::DecodeUtf8(arguments.entry));
 
+  const std::string dataPath = DataPathOf(arguments);
   try {
     kuitti::Module1 module;
-    module.sales.DataPath = DataPathOf(arguments);
+    module.sales.DataPath = dataPath;
     const std::optional<std::string> copy = kuitti::FetchReceiptCopy(
         module, kuitti::SystemFileSystem(), entry, kuitti::RegionalNumberFormat());
     if (!copy) {
@@ -125,7 +127,12 @@ int main(int argc, char** argv) {
     Write(stdout, *copy);
     return std::fflush(stdout) == 0 ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
-    Write(stderr, std::string(error.what()) + "\n");
+    // Advice on the setting only where the setting gave the data directory.
+    const std::string report =
+        arguments.hasData
+            ? std::string(error.what())
+            : kuitti::FetchErrorReport(error, QString::fromStdString(dataPath)).toStdString();
+    Write(stderr, report + "\n");
     return kFailed;
   }
 }

@@ -9,17 +9,31 @@ RuntimeError::RuntimeError(int number, std::string description)
       number_(number),
       description_(std::move(description)) {}
 
+RuntimeError RuntimeError::At(std::string_view where) const {
+  if (NamesItsFile()) {
+    return *this;
+  }
+  return RuntimeError(number_, description_ + " (" + std::string(where) + ")");
+}
+
+bool RuntimeError::NamesItsFile() const {
+  switch (number_) {
+    case kFileNotFound:
+    case kDeviceIoError:
+    case kPermissionDenied:
+    case kPathFileAccessError:
+    case kPathNotFound:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void RaiseOverflow() {
-  throw RuntimeError(kOverflow, "Overflow");
-}
-void RaiseDivisionByZero() {
-  throw RuntimeError(kDivisionByZero, "Division by zero");
-}
-void RaiseSubscriptOutOfRange() {
-  throw RuntimeError(kSubscriptOutOfRange, "Subscript out of range");
+  throw RuntimeError(kOverflow, "Ylivuoto");
 }
 void RaiseBadRecordNumber() {
-  throw RuntimeError(kBadRecordNumber, "Bad record number");
+  throw RuntimeError(kBadRecordNumber, "Virheellinen tietuenumero");
 }
 
 }  // namespace kuitti

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace kuitti {
 
@@ -22,7 +23,7 @@ enum ErrorNumber : int {
 };
 
 // Every failure of the core is raised as this one exception type; what() is the report
-// "Virhe N: description" that the window and the renderer show.
+// "Virhe N: description" that the window and the renderer show. Descriptions are Finnish.
 class RuntimeError : public std::runtime_error {
  public:
   RuntimeError(int number, std::string description);
@@ -30,14 +31,18 @@ class RuntimeError : public std::runtime_error {
   int number() const { return number_; }
   const std::string& description() const { return description_; }
 
+  // The same error with where it happened added to the description, "description (where)";
+  // unchanged when the description already names its file.
+  RuntimeError At(std::string_view where) const;
+
  private:
+  bool NamesItsFile() const;
+
   int number_;
   std::string description_;
 };
 
 [[noreturn]] void RaiseOverflow();
-[[noreturn]] void RaiseDivisionByZero();
-[[noreturn]] void RaiseSubscriptOutOfRange();
 [[noreturn]] void RaiseBadRecordNumber();
 
 }  // namespace kuitti

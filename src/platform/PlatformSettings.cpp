@@ -6,15 +6,27 @@
 
 namespace kuitti {
 
+namespace {
+
+// Organisation "Velkamora Oy" names the file; there is no application part.
+constexpr QSettings::Format kFormat = QSettings::IniFormat;
+constexpr QSettings::Scope kScope = QSettings::UserScope;
+const char* const kOrganisation = "Velkamora Oy";
+
+}  // namespace
+
 QString ReadDataPathSetting() {
-  const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                           QStringLiteral("Velkamora Oy"));
+  const QSettings settings(kFormat, kScope, QString::fromUtf8(kOrganisation));
   const QVariant value = settings.value(QStringLiteral("Asiakas/Datat"), QString());
   // An unquoted value with commas comes back as a list; put it together as it was written.
   if (value.typeId() == QMetaType::QStringList) {
     return value.toStringList().join(QLatin1Char(','));
   }
   return value.toString();
+}
+
+QString SettingsFilePath() {
+  return QSettings(kFormat, kScope, QString::fromUtf8(kOrganisation)).fileName();
 }
 
 NumberFormat RegionalNumberFormat() {

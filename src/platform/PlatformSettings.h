@@ -11,6 +11,9 @@ namespace kuitti {
 // missing; the value exactly as stored.
 QString ReadDataPathSetting();
 
+// The full path of that INI file, whether or not it exists.
+QString SettingsFilePath();
+
 // The user's regional number settings, from LC_ALL, LC_NUMERIC or LANG, whether or not that
 // locale is installed on the machine.
 NumberFormat RegionalNumberFormat();

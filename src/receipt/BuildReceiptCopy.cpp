@@ -9,6 +9,7 @@
 #include "RecordFile.h"
 #include "RecordScanner.h"
 #include "RowSelector.h"
+#include "RuntimeError.h"
 #include "Utf8.h"
 
 namespace kuitti {
@@ -26,6 +27,11 @@ std::string Shown(const TextField<N>& field) {
   return text;
 }
 
+std::string TrimmedRight(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
 template <std::size_t N>
 bool IsBlank(const TextField<N>& field) {
   for (char32_t c : field) {
@@ -34,6 +40,15 @@ bool IsBlank(const TextField<N>& field) {
     }
   }
   return true;
+}
+
+// Where an error met while rendering happened, for its description.
+std::string FilePlace(const std::string& path) {
+  return "tiedosto " + path;
+}
+
+std::string RecordPlace(const std::string& path, std::int32_t recordNumber) {
+  return FilePlace(path) + ", tietue " + std::to_string(recordNumber);
 }
 
 char32_t UpperKind(const ReceiptRowRecord& row) {
@@ -74,8 +89,20 @@ void AppendItemRow(Module1& module, const DataFiles& files, std::string& copy,
 
   const char32_t kind = UpperKind(row);
   if (kind == U'I' || kind == U'M') {
-    LookUpProduct(*files.productIndex, *files.products, row.ProductCode, data.productIndex,
-                  data.product);
+    try {
+      LookUpProduct(*files.productIndex, *files.products, row.ProductCode, data.productIndex,
+                    data.product);
+    } catch (const RuntimeError& error) {
+      if (error.number() != kBadRecordNumber) {
+        throw;
+      }
+      // The index record of the product, the last one read, holds the number.
+      throw RuntimeError(kBadRecordNumber,
+                         error.description() + " " +
+                             std::to_string(data.productIndex.ProductRecordNumber) +
+                             " tuotekoodilla " + TrimmedRight(Shown(row.ProductCode)) +
+                             " tiedostossa " + data.DataPath + std::string(kProductIndexFileName));
+    }
     copy += Shown(row.RowNumber);
     copy += layout::kAfterRowNumber;
     copy += Shown(data.product.ProductName);
@@ -111,30 +138,47 @@ std::optional<std::string> BuildReceiptCopy(Module1& module, const DataFiles& fi
   copy += layout::kRule;
   copy += kLineEnd;
 
+  // Errors name the file and record they arose from, as far as they do not name a file already.
+  const std::string rowsPath = data.DataPath + std::string(kReceiptRowsFileName);
   RandomAccessFile& rows = *files.receiptRows;
-  const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
+  std::int32_t count = 0;
+  try {
+    count = RecordCount(rows, ReceiptRowRecord::kLength);
+  } catch (const RuntimeError& error) {
+    throw error.At(FilePlace(rowsPath));
+  }
   const RowSelector selector(entry);
   bool found = false;
   RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
+  std::int32_t recordNumber = 0;
   while (const unsigned char* bytes = scanner.Next()) {
+    ++recordNumber;
     if (!selector.IsRendered(bytes)) {
       continue;
     }
     found = true;
-    DecodeRecord(
-        std::span<const unsigned char, ReceiptRowRecord::kLength>(bytes, ReceiptRowRecord::kLength),
-        data.receiptRow);
-    copy += Shown(data.receiptRow.ProductCode);
-    copy += layout::kAfterCode;
-    if (IsBlank(data.receiptRow.ProductCode)) {
-      AppendTotalsRow(data.receiptRow, copy, format);
-    } else {
-      AppendItemRow(module, files, copy, format);
+    try {
+      DecodeRecord(std::span<const unsigned char, ReceiptRowRecord::kLength>(
+                       bytes, ReceiptRowRecord::kLength),
+                   data.receiptRow);
+      copy += Shown(data.receiptRow.ProductCode);
+      copy += layout::kAfterCode;
+      if (IsBlank(data.receiptRow.ProductCode)) {
+        AppendTotalsRow(data.receiptRow, copy, format);
+      } else {
+        AppendItemRow(module, files, copy, format);
+      }
+    } catch (const RuntimeError& error) {
+      throw error.At(RecordPlace(rowsPath, recordNumber));
     }
   }
 
   copy += layout::kRule;
-  AppendVatSummary(module.vatBreakdown, copy, format);
+  try {
+    AppendVatSummary(module.vatBreakdown, copy, format);
+  } catch (const RuntimeError& error) {
+    throw error.At("ALV-yhteenveto, " + FilePlace(rowsPath));
+  }
   copy += layout::kClosingLine;
 
   if (!found) {

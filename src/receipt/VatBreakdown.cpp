@@ -60,7 +60,9 @@ void AddToVatBreakdown(VatBreakdown& breakdown, std::string key, const Currency&
   }
   const int slot = breakdown.Count + 1;
   if (slot > VatBreakdown::kCapacity) {
-    RaiseSubscriptOutOfRange();
+    throw RuntimeError(
+        kSubscriptOutOfRange,
+        "Kuitilla on yli " + std::to_string(VatBreakdown::kCapacity) + " eri ALV-prosenttia");
   }
   breakdown.Count = slot;
   breakdown.Keys[slot] = std::move(key);
@@ -88,7 +90,7 @@ void AppendVatSummary(const VatBreakdown& breakdown, std::string& copy,
     const Currency gross = breakdown.Totals[i];
     const double divisor = rate / 100 + 1;
     if (divisor == 0) {
-      RaiseDivisionByZero();
+      throw RuntimeError(kDivisionByZero, "Jako nollalla: ALV-prosentti " + key);
     }
     const double taxFree = CheckedResult(gross.ToDouble() / divisor);
     const Currency tax = Currency::FromDouble(CheckedResult(rate * taxFree / 100));

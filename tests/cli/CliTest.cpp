@@ -20,9 +20,13 @@ class Renderer {
              "XDG_CONFIG_HOME=" + (home_.path() / "config").string()};
   }
 
+  std::string SettingsFile() const {
+    return (home_.path() / "config" / "Velkamora Oy.ini").string();
+  }
+
   // The data directory setting, written as a user's settings file holds it.
   void WriteSetting(const std::string& dataPath) const {
-    std::ofstream ini(home_.path() / "config" / "Velkamora Oy.ini");
+    std::ofstream ini(SettingsFile());
     ini << "[Asiakas]\nDatat=" << dataPath << "\n";
   }
 
@@ -131,14 +135,15 @@ TEST(Renderer, NotFoundGoesToStandardErrorWithExitOne) {
   }
 }
 
-TEST(Renderer, ErrorsGoToStandardErrorWithExitTwo) {
+TEST(Renderer, ErrorsGoToStandardErrorInFinnishNamingFileAndRecordWithExitTwo) {
   Renderer renderer;
-  DataDirectory overflow;
-  overflow.WriteAll(
-      {},
-      {Row{.voucher = "000001", .productCode = "1", .priceRaw = INT64_MAX, .quantityRaw = 20000}});
+  DataDirectory overflow;  // the row sum of record 17 overflows, after 16 rows of another voucher
+  std::vector<Row> rows(16, Row{.voucher = "000002"});
+  rows.push_back(
+      Row{.voucher = "000001", .productCode = "1", .priceRaw = INT64_MAX, .quantityRaw = 20000});
+  overflow.WriteAll({}, rows);
   DataDirectory noTotals;  // 51 VAT rates: the copy is half written when it fails
-  std::vector<Row> rows;
+  rows.clear();
   for (std::int16_t rate = 1; rate <= 51; ++rate) {
     rows.push_back(Row{.kind = "A", .voucher = "000001", .productCode = "1", .vatRate = rate});
   }
@@ -147,7 +152,10 @@ TEST(Renderer, ErrorsGoToStandardErrorWithExitTwo) {
   minus100.WriteAll({},
                     {Row{.kind = "A", .voucher = "000001", .productCode = "1", .vatRate = -100}});
   DataDirectory badDate;
-  badDate.WriteAll({}, {Row{.voucher = "000001", .saleTime = 2958466}});
+  badDate.WriteAll({}, {Row{.voucher = "000002"}, Row{.voucher = "000001", .saleTime = 2958466}});
+  DataDirectory badProductRecord;  // the index sends product 1 to record 0 of CASSA.002
+  badProductRecord.WriteAll({{"1", "Maito"}}, {Row{.voucher = "000001", .productCode = "1"}});
+  badProductRecord.Write("CASSA.001", IndexRecord("1", 0));
   DataDirectory withoutCassa005;
   withoutCassa005.WriteAll({}, {});
   std::filesystem::remove(withoutCassa005.path() / "CASSA.005");
@@ -156,11 +164,19 @@ TEST(Renderer, ErrorsGoToStandardErrorWithExitTwo) {
     std::string directory;
     std::string message;
   };
+  const auto rowsFile = [](const DataDirectory& d) { return d.DataPath() + "CASSA.004"; };
   const std::vector<Case> cases = {
-      {Directory(overflow), "Virhe 6: Overflow\n"},
-      {Directory(noTotals), "Virhe 9: Subscript out of range\n"},
-      {Directory(minus100), "Virhe 11: Division by zero\n"},
-      {Directory(badDate), "Virhe 6: Overflow\n"},
+      {Directory(overflow), "Virhe 6: Ylivuoto (tiedosto " + rowsFile(overflow) + ", tietue 17)\n"},
+      {Directory(noTotals), "Virhe 9: Kuitilla on yli 50 eri ALV-prosenttia (tiedosto " +
+                                rowsFile(noTotals) + ", tietue 51)\n"},
+      {Directory(minus100),
+       "Virhe 11: Jako nollalla: ALV-prosentti -100 (ALV-yhteenveto, tiedosto " +
+           rowsFile(minus100) + ")\n"},
+      {Directory(badDate), "Virhe 6: Ylivuoto (tiedosto " + rowsFile(badDate) + ", tietue 2)\n"},
+      {Directory(badProductRecord),
+       "Virhe 63: Virheellinen tietuenumero 0 tuotekoodilla 1 tiedostossa " +
+           badProductRecord.DataPath() + "CASSA.001 (tiedosto " + rowsFile(badProductRecord) +
+           ", tietue 1)\n"},
       {Directory(withoutCassa005),
        "Virhe 53: Tiedostoa ei löydy: " + Directory(withoutCassa005) + "/CASSA.005\n"},
       {Directory(overflow) + "/puuttuu",
@@ -177,13 +193,27 @@ TEST(Renderer, ErrorsGoToStandardErrorWithExitTwo) {
 TEST(Renderer, DataDirectoryFromTheOptionOrTheSetting) {
   DataDirectory store;
   WriteGoldenStore(store);
+  const auto advice = [](const Renderer& renderer, const std::string& value) {
+    const std::string where = "Datakansio luetaan asetustiedoston " + renderer.SettingsFile() +
+                              " osion [Asiakas] asetuksesta Datat";
+    if (value.empty()) {
+      return where +
+             ", jota ei ole asetettu. Arvon pitää olla datakansion polku, joka päättyy "
+             "merkkiin \"/\".\n";
+    }
+    return where + ", jonka arvo \"" + value +
+           "\" ei pääty merkkiin \"/\". Arvon pitää päättyä siihen, koska tiedostonimet "
+           "liitetään arvoon sellaisenaan.\n";
+  };
 
-  {  // An empty --data names files in the working directory.
+  {  // An empty --data names files in the working directory; no word of the setting.
     Renderer renderer;
     const Outcome outcome =
         renderer.Run({"--data", "", "123456"}, {"LC_ALL=fi_FI.UTF-8"}, Directory(store));
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
     EXPECT_TRUE(MatchesGolden(outcome.out, "maito_rows.txt"));
+    EXPECT_EQ(renderer.Run({"--data", "", "123456"}).err,
+              "Virhe 53: Tiedostoa ei löydy: CASSA.001\n");
   }
   {  // Without --data the setting is used as stored.
     Renderer renderer;
@@ -195,13 +225,18 @@ TEST(Renderer, DataDirectoryFromTheOptionOrTheSetting) {
     renderer.WriteSetting(Directory(store));  // no separator is added to the setting
     const Outcome joined = renderer.Run({"123456"});
     EXPECT_EQ(joined.exitCode, 2);
-    EXPECT_EQ(joined.err, "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "CASSA.001\n");
+    EXPECT_EQ(joined.err, "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "CASSA.001\n" +
+                              advice(renderer, Directory(store)));
+
+    renderer.WriteSetting(Directory(store) + "/puuttuu/");  // a wrong folder, well formed
+    EXPECT_EQ(renderer.Run({"123456"}).err,
+              "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "/puuttuu/CASSA.001\n");
   }
   {  // No setting at all: the working directory.
     Renderer renderer;
     const Outcome outcome = renderer.Run({"123456"});
     EXPECT_EQ(outcome.exitCode, 2);
-    EXPECT_EQ(outcome.err, "Virhe 53: Tiedostoa ei löydy: CASSA.001\n");
+    EXPECT_EQ(outcome.err, "Virhe 53: Tiedostoa ei löydy: CASSA.001\n" + advice(renderer, ""));
   }
 }
 

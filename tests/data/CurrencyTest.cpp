@@ -21,7 +21,7 @@ Currency Raw(std::int64_t raw) {
 void ExpectOverflow(const std::function<void()>& action, const std::string& what) {
   const RaisedError error = ErrorOf(action);
   EXPECT_EQ(error.number, 6) << what;
-  EXPECT_EQ(error.description, "Overflow") << what;
+  EXPECT_EQ(error.description, "Ylivuoto") << what;
 }
 
 TEST(Currency, ProductIsRoundedToFourDecimalsHalfToEven) {

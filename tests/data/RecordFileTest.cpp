@@ -307,7 +307,7 @@ TEST(ReadRecord, NumberBelowOneIsBadRecordNumber) {
     record.ProductRecordNumber = 42;
     const RaisedError error = ErrorOf([&] { ReadRecord(file, n, record); });
     EXPECT_EQ(error.number, 63) << "record " << n << " was read";
-    EXPECT_EQ(error.description, "Bad record number");
+    EXPECT_EQ(error.description, "Virheellinen tietuenumero");
     EXPECT_EQ(record.ProductRecordNumber, 42) << "the buffer keeps what it held";
   }
 }

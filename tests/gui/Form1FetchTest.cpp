@@ -7,7 +7,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "DataFiles.h"
 #include "Form1Fixture.h"
+#include "PlatformSettings.h"
+#include "QStringPrinting.h"
 #include "SampleData.h"
 
 namespace kuitti::test {
@@ -111,6 +114,37 @@ TEST_F(Form1FetchTest, MissingDataDirectoryIsReportedAndTheProgramCarriesOn) {
   form.SetDataPath(Samples().directory);
   QTest::keyClick(Text2(), Qt::Key_Return);
   EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher));
+}
+
+TEST_F(Form1FetchTest, ErrorsReadAsTheRenderersWithTheSettingExplainedWhereItIsAtFault) {
+  DataDirectory overflow;  // the row sum of record 2 overflows
+  overflow.WriteAll(
+      {},
+      {Row{.voucher = "000002"},
+       Row{.voucher = "000001", .productCode = "1", .priceRaw = INT64_MAX, .quantityRaw = 20000}});
+  const QString directory = QString::fromStdString(overflow.DataPath());
+  const QString unterminated = Samples().directory.chopped(1);
+  for (const QString& dataPath : {directory, unterminated, QString()}) {
+    form.SetDataPath(dataPath);
+    Type(QStringLiteral("000001"));
+    QTest::keyClick(Text2(), Qt::Key_Return);
+  }
+  ASSERT_EQ(messages.texts.size(), 3);
+  EXPECT_EQ(messages.texts[0] + QLatin1Char('\n'),
+            QString::fromUtf8(RenderWithText(directory, QStringLiteral("000001")).err));
+  EXPECT_EQ(messages.texts[0],
+            QStringLiteral("Virhe 6: Ylivuoto (tiedosto %1CASSA.004, tietue 2)").arg(directory));
+  const QString where =
+      QStringLiteral("\nDatakansio luetaan asetustiedoston %1 osion [Asiakas] asetuksesta Datat, ")
+          .arg(SettingsFilePath());
+  EXPECT_TRUE(messages.texts[1].endsWith(
+      where + QStringLiteral("jonka arvo \"%1\" ei pääty merkkiin \"/\". Arvon pitää päättyä "
+                             "siihen, koska tiedostonimet liitetään arvoon sellaisenaan.")
+                  .arg(unterminated)));
+  EXPECT_EQ(messages.texts[2],
+            QStringLiteral("Virhe 53: Tiedostoa ei löydy: CASSA.001") + where +
+                QStringLiteral("jota ei ole asetettu. Arvon pitää olla datakansion polku, joka "
+                               "päättyy merkkiin \"/\"."));
 }
 
 TEST_F(Form1FetchTest, DataFolderThatAppearsWhileTheWindowIsOpenIsReadOnTheNextFetch) {

@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "Form1.h"
+#include "RecordingMessages.h"
+#include "SingleInstance.h"
 
 namespace kuitti::test {
 namespace {
@@ -79,6 +85,58 @@ TEST_F(StartupTest, SecondStartEndsAtOnceWithStatusZeroWhileTheFirstRuns) {
 
   EXPECT_EQ(first.state(), QProcess::Running);
   EXPECT_EQ(LockHolder(), first.processId());
+}
+
+TEST_F(StartupTest, SecondStartBringsTheMinimisedWindowToTheFrontAndEndsSilently) {
+  // This test program is the first instance, with the program's own lock and window.
+  const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", previous); });
+  kuitti::SingleInstance instance;
+  ASSERT_EQ(instance.TryAcquire(), kuitti::SingleInstance::Start::kFirst);
+  kuitti::test::RecordingMessages messages;
+  kuitti::Form1 form(messages, nullptr);
+  form.show();
+  instance.ShowOnLaterStarts(form);
+  QWidget otherWindow;
+  otherWindow.show();
+  otherWindow.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
+  form.showMinimized();
+  ASSERT_TRUE(form.isMinimized());
+
+  QProcess second;
+  Start(second, environment);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 30000));
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
+  EXPECT_TRUE(second.readAllStandardError().isEmpty());
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return !form.isMinimized() && QApplication::activeWindow() == &form; }, 10000));
+}
+
+TEST_F(StartupTest, ALockThatCannotBeTakenStartsTheProgramAndSaysWhyOnStandardError) {
+  QProcessEnvironment unwritable = environment;
+  unwritable.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/proc"));
+  unwritable.insert(QStringLiteral("TMPDIR"), QStringLiteral("/proc"));
+  Start(first, unwritable);
+  QByteArray err;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        err += first.readAllStandardError();
+        return err.contains('\n') || first.state() == QProcess::NotRunning;
+      },
+      30000));
+  EXPECT_EQ(first.state(), QProcess::Running);
+  // As root the folder is writable but /proc takes no files; others are told it is not writable.
+  const QString line = QString::fromUtf8(err).section(QLatin1Char('\n'), 0, 0);
+  EXPECT_TRUE(
+      line.startsWith(QStringLiteral("Kaksoiskäynnistyksen esto ei ole käytössä, koska "
+                                     "lukkotiedostoa ei voi luoda: /proc/kuittikopio-%1.lock")
+                          .arg(getuid())))
+      << line.toStdString();
+  EXPECT_TRUE(line.endsWith(
+      QStringLiteral(". Ohjelma käynnistyy silti, mutta se voi olla auki useaan kertaan.")));
 }
 
 TEST_F(StartupTest, LockOfAKilledInstanceDoesNotBlockTheNextStart) {

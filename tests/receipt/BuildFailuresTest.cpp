@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 
 #include "ErrorNumber.h"
 #include "Fetch.h"
@@ -38,7 +37,8 @@ Row TotalsRow(double saleTime, std::int64_t totalRaw, std::int64_t roundingRaw) 
 
 struct Failure {
   RaisedError error;
-  int vatSlots;  // how far the build got: the VAT rates added before the failure
+  int vatSlots;          // how far the build got: the VAT rates added before the failure
+  std::string rowsFile;  // the path of CASSA.004
 };
 
 Failure BuildFailing(const std::vector<Row>& rows) {
@@ -47,7 +47,7 @@ Failure BuildFailing(const std::vector<Row>& rows) {
   Module1 module;
   const RaisedError error = ErrorOf([&] { FetchFrom(directory, "000013", module); });
   EXPECT_TRUE(OpenAccessModes(directory.path()).empty()) << "files left open";
-  return {error, module.vatBreakdown.Count};
+  return {error, module.vatBreakdown.Count, directory.DataPath() + "CASSA.004"};
 }
 
 TEST(BuildFailures, StopTheBuildWhereTheyHappen) {
@@ -56,34 +56,50 @@ TEST(BuildFailures, StopTheBuildWhereTheyHappen) {
     std::vector<Row> rows;
     int number;
     int vatSlots;
+    std::string description;  // "{rows}" stands for the path of CASSA.004
   };
-  const std::map<int, std::string> descriptions = {
-      {6, "Overflow"}, {9, "Subscript out of range"}, {11, "Division by zero"}};
+  const std::string overflowInRow1 = "Ylivuoto (tiedosto {rows}, tietue 1)";
   std::vector<Row> fiftyOneRates;
   for (std::int16_t rate = 1; rate <= 51; ++rate) {
     fiftyOneRates.push_back(ItemRow("A", 10000, 10000, rate));
   }
   const std::vector<Case> cases = {
-      {"a 51st VAT rate", fiftyOneRates, 9, 50},
-      {"VAT rate -100", {ItemRow("A", 10000, 10000, -100)}, 11, 1},
-      {"a row sum beyond Currency", {ItemRow("M", kMax, 20000, 24)}, 6, 0},
-      {"a negative row sum beyond Currency", {ItemRow("A", kMin, 10000 + 1, 24)}, 6, 0},
+      {"a 51st VAT rate", fiftyOneRates, 9, 50,
+       "Kuitilla on yli 50 eri ALV-prosenttia (tiedosto {rows}, tietue 51)"},
+      {"VAT rate -100",
+       {ItemRow("A", 10000, 10000, -100)},
+       11,
+       1,
+       "Jako nollalla: ALV-prosentti -100 (ALV-yhteenveto, tiedosto {rows})"},
+      {"a row sum beyond Currency", {ItemRow("M", kMax, 20000, 24)}, 6, 0, overflowInRow1},
+      {"a negative row sum beyond Currency",
+       {ItemRow("A", kMin, 10000 + 1, 24)},
+       6,
+       0,
+       overflowInRow1},
       {"a VAT total beyond Currency",
        {ItemRow("A", kMax / 2 + 1, 10000, 24), ItemRow("A", kMax / 2 + 1, 10000, 24)},
        6,
-       1},
-      {"paid beyond Currency", {TotalsRow(1, kMin, 1)}, 6, 0},
-      {"a sale time that is not a number", {TotalsRow(std::nan(""), 10000, 0)}, 6, 0},
-      {"a sale time past the year 9999", {TotalsRow(2958466, 10000, 0)}, 6, 0},
-      {"a sale time before the year -9999", {TotalsRow(-2958466, 10000, 0)}, 6, 0},
-      {"an infinite sale time", {TotalsRow(HUGE_VAL, 10000, 0)}, 6, 0},
-      {"a huge sale time", {TotalsRow(1e300, 10000, 0)}, 6, 0},
-      {"a hugely negative sale time", {TotalsRow(-1e300, 10000, 0)}, 6, 0},
+       1,
+       "Ylivuoto (tiedosto {rows}, tietue 2)"},
+      {"paid beyond Currency", {TotalsRow(1, kMin, 1)}, 6, 0, overflowInRow1},
+      {"a sale time that is not a number",
+       {TotalsRow(std::nan(""), 10000, 0)},
+       6,
+       0,
+       overflowInRow1},
+      {"a sale time past the year 9999", {TotalsRow(2958466, 10000, 0)}, 6, 0, overflowInRow1},
+      {"a sale time before the year -9999", {TotalsRow(-2958466, 10000, 0)}, 6, 0, overflowInRow1},
+      {"an infinite sale time", {TotalsRow(HUGE_VAL, 10000, 0)}, 6, 0, overflowInRow1},
+      {"a huge sale time", {TotalsRow(1e300, 10000, 0)}, 6, 0, overflowInRow1},
+      {"a hugely negative sale time", {TotalsRow(-1e300, 10000, 0)}, 6, 0, overflowInRow1},
   };
   for (const Case& c : cases) {
     const Failure failure = BuildFailing(c.rows);
+    std::string description = c.description;
+    description.replace(description.find("{rows}"), 6, failure.rowsFile);
     EXPECT_EQ(failure.error.number, c.number) << c.what;
-    EXPECT_EQ(failure.error.description, descriptions.at(c.number)) << c.what;
+    EXPECT_EQ(failure.error.description, description) << c.what;
     EXPECT_EQ(failure.vatSlots, c.vatSlots) << c.what;
   }
 }

@@ -70,7 +70,7 @@ TEST(VatBreakdown, FiftySlotsThenSubscriptOutOfRange) {
   const auto totalsBefore = breakdown.Totals;
   const RaisedError error = ErrorOf([&] { AddToVatBreakdown(breakdown, "51", Amount(51)); });
   EXPECT_EQ(error.number, 9) << "a 51st key was stored";
-  EXPECT_EQ(error.description, "Subscript out of range");
+  EXPECT_EQ(error.description, "Kuitilla on yli 50 eri ALV-prosenttia");
   EXPECT_EQ(breakdown.Count, 50);
   EXPECT_EQ(breakdown.Keys, keysBefore);
   EXPECT_EQ(breakdown.Totals, totalsBefore);
@@ -180,7 +180,7 @@ TEST(VatSummary, FailuresOfTheArithmetic) {
     const RaisedError error =
         ErrorOf([&] { AppendVatSummary(breakdown, copy, NumberFormat{","}); });
     EXPECT_EQ(error.number, 11);
-    EXPECT_EQ(error.description, "Division by zero");
+    EXPECT_EQ(error.description, "Jako nollalla: ALV-prosentti -100");
     // The slot before it was written.
     EXPECT_TRUE(copy.ends_with("24          0,81          0,19             1,00\r\n")) << copy;
   }

@@ -127,13 +127,17 @@ std::vector<Case> Cases() {
                      d.Write("CASSA.001", Concat(IndexRecord("6410000000011", 0),
                                                  IndexRecord("6410000000028", 2)));
                    },
-                   "123456", Outcome::kError, 63, "Bad record number"});
+                   "123456", Outcome::kError, 63,
+                   "Virheellinen tietuenumero 0 tuotekoodilla 6410000000011 tiedostossa "
+                   "{dir}/CASSA.001 (tiedosto {dir}/CASSA.004, tietue 1)"});
   cases.push_back({"a negative product record number",
                    [](const DataDirectory& d) {
                      d.Write("CASSA.001", Concat(IndexRecord("6410000000011", -7),
                                                  IndexRecord("6410000000028", 2)));
                    },
-                   "123456", Outcome::kError, 63, "Bad record number"});
+                   "123456", Outcome::kError, 63,
+                   "Virheellinen tietuenumero -7 tuotekoodilla 6410000000011 tiedostossa "
+                   "{dir}/CASSA.001 (tiedosto {dir}/CASSA.004, tietue 1)"});
   cases.push_back({"a product record number past the end of CASSA.002 reads as zeros",
                    [](const DataDirectory& d) {
                      d.Write("CASSA.001", Concat(IndexRecord("6410000000011", 1),
@@ -192,8 +196,7 @@ std::vector<Case> Cases() {
 }
 
 std::string WithDirectory(std::string text, const std::string& directory) {
-  const std::size_t at = text.find("{dir}");
-  if (at != std::string::npos) {
+  for (std::size_t at = text.find("{dir}"); at != std::string::npos; at = text.find("{dir}")) {
     text.replace(at, 5, directory);
   }
   return text;
@@ -301,7 +304,7 @@ TEST(BadInputs, RunningOutOfMemoryIsANumberedError) {
   const RaisedError error =
       ErrorOf([&] { FetchReceiptCopy(module, exhausted, "123456", NumberFormat{","}); });
   EXPECT_EQ(error.number, 7);
-  EXPECT_EQ(error.description, "Out of memory");
+  EXPECT_EQ(error.description, "Muisti loppui");
   EXPECT_TRUE(OpenAccessModes(directory.path()).empty()) << "files left open";
 }
 

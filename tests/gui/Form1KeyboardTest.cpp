@@ -1,0 +1,86 @@
+// Form1 from the keyboard: the focus at start, Tab through every control, Enter on the
+// buttons, and the voucher box ready for the next number after every fetch.
+
+#include <QKeyEvent>
+#include <QTest>
+#include <vector>
+
+#include "Form1Fixture.h"
+#include "SampleData.h"
+
+namespace kuitti::test {
+namespace {
+
+class Form1KeyboardTest : public Form1Fixture {
+ protected:
+  Form1KeyboardTest() {
+    form.SetDataPath(Samples().directory);
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+};
+
+TEST_F(Form1KeyboardTest, FocusStartsInTheVoucherBoxAndTabMovesOnFromEveryControl) {
+  EXPECT_EQ(QApplication::focusWidget(), Text2());
+  Text1()->SetCopyText(QStringLiteral("rivi"));
+  const std::vector<QWidget*> order = {Text1(), Command(1), Text2(), Command(2), Command(3)};
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i]->setFocus();
+    QTest::keyClick(order[i], Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[(i + 1) % order.size()]) << i;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
+  }
+  EXPECT_EQ(Text1()->CopyText(), QStringLiteral("rivi")) << "a tab went into the copy";
+}
+
+TEST_F(Form1KeyboardTest, EnterPressesTheFocusedButtonOnceWhileNoButtonIsTheDefault) {
+  int clicks = 0;
+  for (int number = 1; number <= 3; ++number) {
+    QPushButton* button = Command(number);
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(button, Qt::Key_Escape);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(button, &held);
+    EXPECT_EQ(clicks, 2 * number) << number;
+  }
+  Text2()->setText(Samples().voucher);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_EQ(clicks, 6);
+  EXPECT_FALSE(Text1()->CopyText().isEmpty());
+}
+
+TEST_F(Form1KeyboardTest, AfterEveryFetchTheVoucherBoxHasTheFocusAndItsWholeTextSelected) {
+  struct Case {
+    QString entry;
+    QString dataPath;
+  };
+  for (const Case& c : {Case{Samples().voucher, Samples().directory},     // a copy
+                        Case{QStringLiteral("99"), Samples().directory},  // not found
+                        Case{Samples().voucher, QStringLiteral("/no/such/")}}) {
+    for (const bool byEnter : {true, false}) {
+      form.SetDataPath(c.dataPath);
+      Text2()->setFocus();
+      Text2()->clear();
+      QTest::keyClicks(Text2(), c.entry);
+      if (byEnter) {
+        QTest::keyClick(Text2(), Qt::Key_Return);
+      } else {
+        QTest::mouseClick(Command(1), Qt::LeftButton);
+      }
+      EXPECT_EQ(QApplication::focusWidget(), Text2()) << c.dataPath.toStdString() << byEnter;
+      EXPECT_EQ(Text2()->selectedText(), c.entry) << c.dataPath.toStdString() << byEnter;
+    }
+  }
+}
+
+TEST_F(Form1KeyboardTest, VoucherBoxKeepsAsManyCharactersAsTheCopysHeadingHasRoomFor) {
+  QTest::keyClicks(Text2(), QString(60, QLatin1Char('1')));
+  EXPECT_EQ(Text2()->text(), QString(43, QLatin1Char('1')));
+}
+
+}  // namespace
+}  // namespace kuitti::test

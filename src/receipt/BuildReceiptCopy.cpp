@@ -10,6 +10,7 @@
 #include "RecordScanner.h"
 #include "RowSelector.h"
 #include "RuntimeError.h"
+#include "TextTrim.h"
 #include "Utf8.h"
 
 namespace kuitti {
@@ -24,11 +25,6 @@ std::string Shown(const TextField<N>& field) {
   for (char32_t c : field) {
     AppendUtf8(text, (c < 0x20 || c == 0x7F) ? U' ' : c);
   }
-  return text;
-}
-
-std::string TrimmedRight(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
   return text;
 }
 
@@ -100,7 +96,7 @@ void AppendItemRow(Module1& module, const DataFiles& files, std::string& copy,
       throw RuntimeError(kBadRecordNumber,
                          error.description() + " " +
                              std::to_string(data.productIndex.ProductRecordNumber) +
-                             " tuotekoodilla " + TrimmedRight(Shown(row.ProductCode)) +
+                             " tuotekoodilla " + std::string(TrimSpaces(Shown(row.ProductCode))) +
                              " tiedostossa " + data.DataPath + std::string(kProductIndexFileName));
     }
     copy += Shown(row.RowNumber);

@@ -3,17 +3,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "BlockReader.h"
 #include "FileAccess.h"
 
 namespace kuitti {
 
 // Visits records 1 to a fixed count in order, reading the file in large positioned reads
-// rather than one read per record. Bytes beyond the end of the file read as zero, so a file
-// that shrinks meanwhile still yields exactly the count of records.
+// rather than one read per record, the next block read ahead while this one is scanned.
+// Bytes beyond the end of the file read as zero, so a file that shrinks meanwhile still
+// yields exactly the count of records; nothing past the last counted record is read.
 class RecordScanner {
  public:
-  // 128 KiB per read: measured faster than 1 MiB on a warm 1 GB file, since the block stays
-  // in the L2 cache between the kernel's copy and the scan; still 1,260 records per read.
+  // 128 KiB per read: 1,260 records; with the blocks read ahead, larger reads gained nothing
+  // on a warm 1 GB file.
   static constexpr std::size_t kDefaultBlockSize = std::size_t{128} << 10;
 
   RecordScanner(RandomAccessFile& file, int recordLength, std::int32_t recordCount,
@@ -37,18 +39,13 @@ class RecordScanner {
  private:
   void Refill();
 
-  RandomAccessFile& file_;
   std::size_t recordLength_;
   std::int64_t recordsLeft_;
-  std::size_t blockSize_;
-  static constexpr std::size_t kReadAlignment = 4096;
-
-  // Room for the first part of a split record, then the block that each read fills.
-  std::vector<unsigned char> buffer_;
-  unsigned char* block_;
-  unsigned char* begin_;  // the next record
-  unsigned char* end_;    // one past the last byte read
-  std::int64_t fileOffset_ = 0;
+  BlockReader reader_;
+  // The first part of a record split across two blocks, while the next block is fetched.
+  std::vector<unsigned char> carried_;
+  const unsigned char* begin_ = nullptr;  // the next record
+  const unsigned char* end_ = nullptr;    // one past the last byte of the block
 };
 
 }  // namespace kuitti

@@ -1,13 +1,17 @@
 // kuittikopio-text: prints the receipt copy of a voucher to standard output, exactly as the
-// window's text box would hold it, or writes it to a PDF file as "Tulosta" would print it.
+// window's text box would hold it, writes it to a PDF file as "Tulosta" would print it, or
+// lists the receipts that meet search criteria.
 
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "FetchErrorReport.h"
+#include "FindCommand.h"
 #include "PdfCopy.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
@@ -22,10 +26,20 @@ constexpr int kFailed = 2;
 
 constexpr std::string_view kUsage =
     "Usage: kuittikopio-text [--data DIR] [--pdf FILE] [--] ENTRY\n"
+    "       kuittikopio-text [--data DIR] --find [--date DAY | --from DAY --to DAY]\n"
+    "                        [--amount AMOUNT] [--product CODE] [--number DIGITS]\n"
     "\n"
     "Prints the receipt copy of voucher M<ENTRY>-001 to standard output as UTF-8 with CR LF\n"
     "line ends, exactly as the window shows it. ENTRY is what a user would type into the\n"
     "voucher box; surrounding spaces are kept.\n"
+    "\n"
+    "With --find, lists every receipt total that meets all the criteria given, in file\n"
+    "order, one line each (LF): voucher, day, time and total.\n"
+    "  --date DAY       sold on that day; DAY is DD.MM.YYYY or YYYY-MM-DD\n"
+    "  --from, --to DAY sold on or after, on or before that day (each may stand alone)\n"
+    "  --amount AMOUNT  the total, exactly: 20,19 or 20.19, -0,01, 7\n"
+    "  --product CODE   the receipt has a row of that product code\n"
+    "  --number DIGITS  the voucher number, leading zeros not needed: 10001 finds 010001\n"
     "\n"
     "  --data DIR  read CASSA.001, .002, .004 and .005 from DIR; without it, the data\n"
     "              directory is the setting [Asiakas] Datat of $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
@@ -35,8 +49,9 @@ constexpr std::string_view kUsage =
     "  --help      show this text\n"
     "\n"
     "The decimal separator follows LC_ALL, LC_NUMERIC or LANG (a comma under fi_FI).\n"
-    "Exit status: 0 copy printed or written, 1 voucher not found (message on standard error),\n"
-    "2 error (\"Virhe N: description\" on standard error).\n";
+    "Exit status: 0 copy printed or written or receipts listed, 1 voucher not found or no\n"
+    "receipt found (message on standard error), 2 error (\"Virhe N: description\" on\n"
+    "standard error) or a malformed command line.\n";
 
 struct Arguments {
   bool help = false;
@@ -46,6 +61,8 @@ struct Arguments {
   std::string pdfFile;
   bool hasEntry = false;
   std::string entry;
+  bool find = false;
+  std::vector<std::pair<std::string_view, std::string_view>> findOptions;
 };
 
 bool Parse(int argc, char** argv, Arguments& arguments) {
@@ -68,6 +85,13 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
       }
       arguments.hasPdf = true;
       arguments.pdfFile = argv[i];
+    } else if (!optionsEnded && argument == "--find" && !arguments.find) {
+      arguments.find = true;
+    } else if (!optionsEnded && arguments.find && kuitti::IsFindOption(argument)) {
+      if (++i == argc) {
+        return false;
+      }
+      arguments.findOptions.emplace_back(argument, argv[i]);
     } else if (!optionsEnded && argument.starts_with("--")) {
       return false;
     } else if (!arguments.hasEntry) {
@@ -76,6 +100,9 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
     } else {
       return false;
     }
+  }
+  if (arguments.find) {
+    return !arguments.hasEntry && !arguments.hasPdf;
   }
   return arguments.help || arguments.hasEntry;
 }
@@ -106,6 +133,14 @@ int main(int argc, char** argv) {
   if (arguments.help) {
     Write(stdout, kUsage);
     return kFound;
+  }
+  if (arguments.find) {
+    const auto criteria = kuitti::ParseFindOptions(arguments.findOptions);
+    if (!criteria) {
+      Write(stderr, kUsage);
+      return kFailed;
+    }
+    return kuitti::ListReceipts(DataPathOf(arguments), *criteria);
   }
   // Shown as typed, but as valid UTF-8 whatever bytes the shell passed.
   const std::string entry = kuitti::EncodeUtf8(kuitti::DecodeUtf8(arguments.entry));

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ReceiptSearch.h"
+
+namespace kuitti {
+
+// The options that may follow --find, each with its value.
+bool IsFindOption(std::string_view option);
+
+// The criteria of the options after --find; nothing when one is malformed or repeated, or
+// --date is given with --from or --to.
+std::optional<SearchCriteria> ParseFindOptions(
+    const std::vector<std::pair<std::string_view, std::string_view>>& options);
+
+// Lists the receipts found on standard output, one line each; returns the exit status: 0 when
+// some were listed, 1 when none ("Kuitteja ei löytynyt." on standard error), 2 on an error.
+int ListReceipts(const std::string& dataPath, const SearchCriteria& criteria);
+
+}  // namespace kuitti

@@ -1,0 +1,108 @@
+#include <algorithm>
+#include <new>
+#include <unordered_set>
+
+#include "AmountText.h"
+#include "CodePage.h"
+#include "DateTimeText.h"
+#include "ReceiptLayout.h"
+#include "ReceiptSearch.h"
+#include "RecordFile.h"
+#include "RecordScanner.h"
+#include "Records.h"
+#include "RowCriteria.h"
+#include "RuntimeError.h"
+#include "Utf8.h"
+
+namespace kuitti {
+namespace {
+
+constexpr std::string_view kReceiptRowsFile = "CASSA.004";
+
+// The six bytes of a voucher number as one integer.
+std::uint64_t VoucherKey(const unsigned char* voucher) {
+  std::uint64_t key = 0;
+  for (int i = 0; i < ReceiptRowRecord::kVoucherNumberWidth; ++i) {
+    key = (key << 8) | voucher[i];
+  }
+  return key;
+}
+
+ReceiptHit HitOf(const unsigned char* row) {
+  ReceiptHit hit;
+  std::copy_n(row + ReceiptRowRecord::kVoucherNumberOffset, hit.voucher.size(),
+              hit.voucher.begin());
+  hit.saleTime = RowCriteria::SaleTime(row);
+  hit.total = Currency::FromRaw(RowCriteria::Price(row));
+  return hit;
+}
+
+SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::size_t limit) {
+  const RowCriteria test(criteria);
+  const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
+  SearchResult result;
+  // With a product asked for, a row's voucher may show the product only further on, so every
+  // candidate is kept until the end of the scan.
+  std::vector<ReceiptHit>& candidates = result.hits;
+  std::unordered_set<std::uint64_t> vouchersWithProduct;
+  RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
+  while (const unsigned char* row = scanner.Next()) {
+    if (!RowCriteria::IsRendered(row)) {
+      continue;
+    }
+    if (!RowCriteria::IsTotalsRow(row)) {
+      if (test.WantsProduct() && test.HasProduct(row)) {
+        vouchersWithProduct.insert(VoucherKey(row + ReceiptRowRecord::kVoucherNumberOffset));
+      }
+      continue;
+    }
+    if (test.MeetsRowCriteria(row)) {
+      if (test.WantsProduct() || candidates.size() < limit) {
+        candidates.push_back(HitOf(row));
+      }
+      ++result.matched;
+    }
+  }
+  if (test.WantsProduct()) {
+    std::erase_if(candidates, [&](const ReceiptHit& hit) {
+      return !vouchersWithProduct.contains(VoucherKey(hit.voucher.data()));
+    });
+    result.matched = static_cast<std::int64_t>(candidates.size());
+    candidates.resize(std::min(candidates.size(), limit));
+  }
+  return result;
+}
+
+}  // namespace
+
+SearchResult FindReceipts(const std::string& dataPath, FileSystem& fileSystem,
+                          const SearchCriteria& criteria, std::size_t limit) {
+  try {
+    const auto rows = fileSystem.OpenShared(dataPath + std::string(kReceiptRowsFile));
+    return Scan(*rows, criteria, limit);
+  } catch (const std::bad_alloc&) {
+    // Millions of rows may meet a loose criterion on a damaged file.
+    throw RuntimeError(kOutOfMemory, "Out of memory");
+  }
+}
+
+std::string VoucherText(const ReceiptHit& hit) {
+  std::string text;
+  for (unsigned char byte : hit.voucher) {
+    const char32_t c = DecodeWindows1252(byte);
+    AppendUtf8(text, (c < 0x20 || c == 0x7F) ? U' ' : c);
+  }
+  return text;
+}
+
+std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {
+  std::string line = "M";
+  line.append(VoucherText(hit)).append(layout::kVoucherSuffix);
+  line.append("  ").append(DateText(hit.saleTime));
+  line.append("  ").append(TimeText(hit.saleTime));
+  line.append("  ").append(
+      RightAligned(hit.total.AmountText(decimalSeparator), layout::kTotalsAmountWidth));
+  return line;
+}
+
+}  // namespace kuitti

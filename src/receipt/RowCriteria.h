@@ -1,0 +1,95 @@
+#pragma once
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "ReceiptSearch.h"
+
+namespace kuitti {
+
+// The search criteria turned into tests on a receipt row's raw bytes, so the scan decodes
+// nothing. Codes and digits are encoded once, up front.
+class RowCriteria {
+ public:
+  static constexpr std::size_t kSaleTimeOffset = 10;
+  static constexpr std::size_t kProductCodeOffset = 29;
+  static constexpr std::size_t kProductCodeWidth = 13;
+  static constexpr std::size_t kPriceOffset = 50;
+
+  explicit RowCriteria(const SearchCriteria& criteria);
+
+  static bool IsRendered(const unsigned char* row) {
+    switch (row[0]) {
+      case 'M':
+      case 'm':
+      case 'I':
+      case 'i':
+      case 'A':
+      case 'a':
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  static bool IsTotalsRow(const unsigned char* row) {
+    static constexpr char kBlank[kProductCodeWidth + 1] = "             ";
+    return std::memcmp(row + kProductCodeOffset, kBlank, kProductCodeWidth) == 0;
+  }
+
+  bool WantsProduct() const { return wantsProduct_; }
+  // For a rendered item row: whether its trimmed product code is the one looked for.
+  bool HasProduct(const unsigned char* row) const;
+
+  // For a totals row: whether it meets the day, total and number criteria and has a date.
+  bool MeetsRowCriteria(const unsigned char* row) const {
+    const double saleTime = SaleTime(row);
+    if (!(std::fabs(saleTime) < kFirstDayPastCalendar)) {  // no date: also NaN
+      return false;
+    }
+    if (hasDays_ && !(saleTime >= fromDay_ && saleTime < dayAfterTo_)) {
+      return false;
+    }
+    if (hasTotal_ && !(Price(row) >= lowestTotal_ && Price(row) <= highestTotal_)) {
+      return false;
+    }
+    return !wantsNumber_ || HasNumber(row);
+  }
+
+  static double SaleTime(const unsigned char* row) {
+    return std::bit_cast<double>(LittleEndian64(row + kSaleTimeOffset));
+  }
+  static std::int64_t Price(const unsigned char* row) {
+    return static_cast<std::int64_t>(LittleEndian64(row + kPriceOffset));
+  }
+
+ private:
+  static std::uint64_t LittleEndian64(const unsigned char* bytes) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 8; i-- > 0;) {
+      value = (value << 8) | bytes[i];
+    }
+    return value;
+  }
+
+  static constexpr double kFirstDayPastCalendar = 2958466;  // where DateText fails
+
+  bool HasNumber(const unsigned char* row) const;
+
+  bool hasDays_ = false;
+  double fromDay_ = 0;     // 0 when open: a negative SaleTime never meets a day bound
+  double dayAfterTo_ = 0;  // infinity when open
+  bool hasTotal_ = false;
+  std::int64_t lowestTotal_ = 0;  // the raw totals that meet the criterion
+  std::int64_t highestTotal_ = 0;
+  bool wantsProduct_ = false;
+  std::optional<std::string> product_;  // trimmed, Windows-1252; nothing when no code can match
+  bool wantsNumber_ = false;
+  std::optional<std::string> digits_;  // without leading zeros; nothing when no number can match
+};
+
+}  // namespace kuitti

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "Currency.h"
+
+namespace kuitti {
+
+// The day number (days since 30 December 1899, as the whole part of a day value) of a
+// calendar date of the years 1 to 9999; nothing for a date that does not exist.
+std::optional<std::int32_t> DayNumberOf(int year, int month, int day);
+
+// A day written "DD.MM.YYYY" (one-digit day and month allowed) or "YYYY-MM-DD".
+std::optional<std::int32_t> ParseDay(std::string_view text);
+
+// An amount as typed: its value and the number of decimals written.
+struct TypedAmount {
+  Currency value;
+  int decimals = 0;
+};
+
+// An amount with a comma or a point as the decimal separator, a leading minus and up to four
+// decimals: "20,19", "20.19", "-0,01", "7".
+std::optional<TypedAmount> ParseAmount(std::string_view text);
+
+// One or more of the digits 0 to 9 and nothing else.
+bool IsDigits(std::string_view text);
+
+}  // namespace kuitti

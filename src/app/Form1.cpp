@@ -14,6 +14,7 @@
 #include "ReceiptCopy.h"
 #include "ReceiptLayout.h"
 #include "RuntimeError.h"
+#include "SearchShortcuts.h"
 #include "Twips.h"
 #include "VoucherBox.h"
 #include "WindowCaption.h"
@@ -92,6 +93,7 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   connect(voucherBox_, &VoucherBox::enterPressed, this, &Form1::HaeKuitti);
   connect(closeButton_, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
   connect(printButton_, &QPushButton::clicked, this, &Form1::PrintCopy);
+  AddSearchShortcuts(*this, messages_);
 }
 
 Form1::~Form1() = default;

@@ -25,6 +25,7 @@ class Form1 final : public QWidget {
   ~Form1() override;
 
   void SetDataPath(const QString& dataPath);
+  const QString& DataPath() const { return dataPath_; }
 
   // Fetches the copy of the voucher in the voucher box into the copy box. An error is
   // reported and leaves an empty copy box and both commands enabled, so the user can fix the

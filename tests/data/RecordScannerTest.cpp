@@ -1,5 +1,7 @@
 #include "RecordScanner.h"
 
+#include "RuntimeError.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -95,6 +97,41 @@ TEST(RecordScanner, AFileTruncatedDuringTheScanGivesZerosForTheLostRecords) {
   ASSERT_EQ(records.size(), 6u);
   EXPECT_EQ(records[1], std::string(10, '\x02'));  // read before the cut
   EXPECT_EQ(records[5], std::string(10, '\0'));
+}
+
+// Blocks are read ahead on another thread; what goes wrong there must surface in the scan.
+TEST(RecordScanner, AReadErrorAheadIsRaisedInTheScanAsTheSameError) {
+  ChangingFile file(NumberedRecords(100));
+  file.afterRead = [&file](std::string&) {
+    if (file.reads == 4) {
+      throw RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: CASSA.004");
+    }
+  };
+  RecordScanner scanner(file, 10, 100, 100);
+  int scanned = 0;
+  try {
+    while (scanner.Next()) {
+      ++scanned;
+    }
+    ADD_FAILURE() << "the scan ended without the error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), kDeviceIoError);
+    EXPECT_EQ(error.description(), "Tiedoston lukuvirhe: CASSA.004");
+  }
+  EXPECT_EQ(scanned, 30) << "the three blocks read before the error";
+}
+
+TEST(RecordScanner, AScanLeftHalfwayStopsReadingAhead) {
+  for (int left = 0; left < 200; left += 37) {
+    ChangingFile file(NumberedRecords(200));
+    {
+      RecordScanner scanner(file, 10, 200, 10);
+      for (int n = 1; n <= left; ++n) {
+        ASSERT_EQ(*scanner.Next(), n);
+      }
+    }
+    EXPECT_LE(file.reads, left + 4) << "a few blocks ahead at most";
+  }
 }
 
 TEST(RecordScanner, NoRecordsForACountOfZeroOrLess) {

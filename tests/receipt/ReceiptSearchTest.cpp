@@ -1,0 +1,186 @@
+// Finding receipts by day, total, product and number, and the texts their criteria are
+// written in.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "DataFiles.h"
+#include "ErrorNumber.h"
+#include "ReceiptSearch.h"
+#include "SearchTerms.h"
+
+namespace kuitti {
+namespace {
+
+using test::Row;
+
+constexpr double k27March2025 = 45743;
+
+// Totals rows and item rows of a few vouchers, with the edges of every criterion.
+std::vector<Row> Rows() {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  return {
+      {.voucher = "000100", .saleTime = k27March2025 + 0.5, .priceRaw = 201900},
+      {.kind = "I", .voucher = "000100", .productCode = "6410000000011", .priceRaw = 100},
+      {.voucher = "010001", .saleTime = k27March2025 - 0.75, .priceRaw = 201933},
+      {.kind = "a", .voucher = "010001", .productCode = "   77", .priceRaw = 100},
+      {.kind = "m", .voucher = "000200", .saleTime = k27March2025 + 1, .priceRaw = -100},
+      {.kind = "X", .voucher = "000300", .saleTime = k27March2025, .priceRaw = 201900},
+      {.voucher = "000400", .saleTime = -k27March2025 - 0.5, .priceRaw = 50000},
+      {.voucher = "000500", .saleTime = nan, .priceRaw = 201900},
+      {.voucher = "000600", .saleTime = 2958466, .priceRaw = 201900},
+      {.voucher = "000700", .saleTime = k27March2025 + 0.75, .priceRaw = 70000},
+      {.kind = "X", .voucher = "000800", .productCode = "77", .priceRaw = 100},
+      {.voucher = "000700", .saleTime = k27March2025 + 86399.0 / 86400, .priceRaw = 70049},
+      {.kind = "M", .voucher = "000700", .productCode = "6410000000011", .priceRaw = 100},
+      {.voucher = " 12345", .saleTime = k27March2025 + 0.25, .priceRaw = 0},
+      {.voucher = "12a456", .saleTime = k27March2025 + 0.25, .priceRaw = 0},
+  };
+}
+
+const std::string kLine100 = "M000100-001  27.03.2025  12:00:00        20,19";
+const std::string kLine10001 = "M010001-001  26.03.2025  06:00:00        20,19";
+const std::string kLine200 = "M000200-001  28.03.2025  00:00:00        -0,01";
+const std::string kLine400 = "M000400-001  2025-03  12:00:00         5,00";
+const std::string kLine700a = "M000700-001  27.03.2025  18:00:00         7,00";
+const std::string kLine700b = "M000700-001  27.03.2025  23:59:59         7,00";
+const std::string kLine12345 = "M 12345-001  27.03.2025  06:00:00         0,00";
+const std::string kLine12a456 = "M12a456-001  27.03.2025  06:00:00         0,00";
+
+class ReceiptSearch : public testing::Test {
+ protected:
+  ReceiptSearch() { directory_.WriteRows(Rows()); }
+
+  std::vector<std::string> Lines(const SearchCriteria& criteria) const {
+    std::vector<std::string> lines;
+    for (const ReceiptHit& hit :
+         FindReceipts(directory_.DataPath(), SystemFileSystem(), criteria).hits) {
+      lines.push_back(ListingLine(hit, ","));
+    }
+    return lines;
+  }
+
+  test::DataDirectory directory_;
+};
+
+std::int32_t Day(std::string_view text) {
+  return ParseDay(text).value();
+}
+
+TypedAmount Amount(std::string_view text) {
+  return ParseAmount(text).value();
+}
+
+TEST_F(ReceiptSearch, EachCriterionAndItsEdges) {
+  struct Case {
+    const char* what;
+    SearchCriteria criteria;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"no criterion: every totals row with a date",
+       {},
+       {kLine100, kLine10001, kLine200, kLine400, kLine700a, kLine700b, kLine12345, kLine12a456}},
+      {"one day, to its last second",
+       {.fromDay = Day("27.03.2025"), .toDay = Day("2025-03-27")},
+       {kLine100, kLine700a, kLine700b, kLine12345, kLine12a456}},
+      {"bounds inclusive",
+       {.fromDay = Day("26.3.2025"), .toDay = Day("28.03.2025"), .number = "100"},
+       {kLine100}},
+      {"from alone, from midnight", {.fromDay = Day("28.03.2025")}, {kLine200}},
+      {"to alone: a negative sale time never meets it", {.toDay = Day("26.03.2025")}, {kLine10001}},
+      {"an empty range", {.fromDay = Day("28.03.2025"), .toDay = Day("27.03.2025")}, {}},
+      {"a total in cents is the total the copy shows",
+       {.total = Amount("20,19")},
+       {kLine100, kLine10001}},
+      {"a total in ten-thousandths is exact", {.total = Amount("20.1933")}, {kLine10001}},
+      {"four decimals written are exact", {.total = Amount("7,0000")}, {kLine700a}},
+      {"a whole total", {.total = Amount("7")}, {kLine700a, kLine700b}},
+      {"a negative total", {.total = Amount("-0,01")}, {kLine200}},
+      {"a product on a later row, both totals rows",
+       {.productCode = "6410000000011"},
+       {kLine100, kLine700a, kLine700b}},
+      {"product codes trimmed; rows of other kinds do not count",
+       {.productCode = " 77 "},
+       {kLine10001}},
+      {"a product no row has", {.productCode = "641000000001"}, {}},
+      {"a dropped leading zero", {.number = "10001"}, {kLine10001}},
+      {"extra leading zeros", {.number = "00000100"}, {kLine100}},
+      {"a number with spaces around it", {.number = "012345"}, {kLine12345}},
+      {"part of a number is not the number", {.number = "1000"}, {}},
+      {"all criteria together",
+       {.fromDay = Day("27.03.2025"),
+        .toDay = Day("27.03.2025"),
+        .total = Amount("7,00"),
+        .productCode = "6410000000011",
+        .number = "700"},
+       {kLine700a, kLine700b}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Lines(c.criteria), c.lines) << c.what;
+  }
+}
+
+TEST_F(ReceiptSearch, TheLimitKeepsTheFirstAndCountsThemAll) {
+  for (const SearchCriteria& criteria :
+       {SearchCriteria{.total = Amount("7")}, SearchCriteria{.productCode = "6410000000011"}}) {
+    const SearchResult result =
+        FindReceipts(directory_.DataPath(), SystemFileSystem(), criteria, 1);
+    ASSERT_EQ(result.hits.size(), 1u);
+    EXPECT_EQ(ListingLine(result.hits[0], "."),
+              criteria.total ? "M000700-001  27.03.2025  18:00:00         7.00"
+                             : "M000100-001  27.03.2025  12:00:00        20.19");
+    EXPECT_EQ(result.matched, criteria.total ? 2 : 3);
+  }
+}
+
+TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
+  test::DataDirectory rowsOnly;
+  rowsOnly.Write("CASSA.004", test::ReceiptRow(Rows()[0]));
+  EXPECT_EQ(FindReceipts(rowsOnly.DataPath(), SystemFileSystem(), {}).matched, 1);
+  EXPECT_EQ(test::ErrorNumberOf(
+                [&] { FindReceipts(rowsOnly.DataPath() + "puuttuu/", SystemFileSystem(), {}); }),
+            kFileNotFound);
+}
+
+TEST(SearchTerms, DaysInEitherForm) {
+  EXPECT_EQ(ParseDay("30.12.1899"), 0);
+  EXPECT_EQ(ParseDay("01.01.2000"), 36526);
+  EXPECT_EQ(ParseDay("1.1.2000"), 36526);
+  EXPECT_EQ(ParseDay("2000-01-01"), 36526);
+  EXPECT_EQ(ParseDay("29.02.2024"), ParseDay("28.02.2024").value() + 1);
+  EXPECT_EQ(ParseDay("31.12.9999"), 2958465);
+  for (const char* bad :
+       {"", "29.02.2025", "31.04.2025", "00.01.2025", "1.13.2025", "1.1.25", "2025-1-01",
+        "2025/01/01", "01.01.2025.", "1..2025", "+1.01.2025", "01.01.10000", "01.01.0000"}) {
+    EXPECT_EQ(ParseDay(bad), std::nullopt) << bad;
+  }
+}
+
+TEST(SearchTerms, AmountsWithEitherSeparator) {
+  struct Case {
+    const char* text;
+    std::int64_t raw;
+    int decimals;
+  };
+  for (const Case& c : std::vector<Case>{{"20,19", 201900, 2},
+                                         {"20.19", 201900, 2},
+                                         {"-0,01", -100, 2},
+                                         {"7", 70000, 0},
+                                         {"0,1234", 1234, 4},
+                                         {"922337203685477,5807", INT64_MAX, 4}}) {
+    const auto amount = ParseAmount(c.text);
+    ASSERT_TRUE(amount) << c.text;
+    EXPECT_EQ(amount->value.raw(), c.raw) << c.text;
+    EXPECT_EQ(amount->decimals, c.decimals) << c.text;
+  }
+  for (const char* bad : {"", "-", ",5", "7,", "1,23456", "1 000", "1,2,3", "--1", "+1", "1e3",
+                          "922337203685477,5808"}) {
+    EXPECT_EQ(ParseAmount(bad), std::nullopt) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace kuitti

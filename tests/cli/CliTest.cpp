@@ -256,5 +256,49 @@ TEST(Renderer, CommandLineMistakesAndHelp) {
   }
 }
 
+TEST(Renderer, FindExitCodesAndMessages) {
+  DataDirectory store;
+  WriteGoldenStore(store);
+  Renderer renderer;
+  const std::string data = Directory(store);
+  const Outcome listed = renderer.Run({"--data", data, "--find", "--number", "500"});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  EXPECT_TRUE(listed.out.starts_with("M000500-001  ")) << listed.out;
+  EXPECT_EQ(listed.err, "");
+
+  const Outcome none = renderer.Run({"--data", data, "--find", "--amount", "-123456,78"});
+  EXPECT_EQ(none.exitCode, 1);
+  EXPECT_EQ(none.out, "");
+  EXPECT_EQ(none.err, "Kuitteja ei löytynyt.\n");
+
+  const Outcome failed = renderer.Run({"--data", data + "/puuttuu", "--find"});
+  EXPECT_EQ(failed.exitCode, 2);
+  EXPECT_EQ(failed.out, "");
+  EXPECT_EQ(failed.err, "Virhe 53: Tiedostoa ei löydy: " + data + "/puuttuu/CASSA.004\n");
+
+  for (const auto& criteria :
+       std::vector<std::vector<std::string>>{{"--date", "31.02.2025"},
+                                             {"--date", "27.03.2025", "--from", "27.03.2025"},
+                                             {"--from", "2025-3-1"},
+                                             {"--to"},
+                                             {"--amount", "20,19191"},
+                                             {"--amount", "1,234,5"},
+                                             {"--amount", "20,19", "--amount", "7"},
+                                             {"--product", " "},
+                                             {"--number", "10 001"},
+                                             {"--number", "-1"},
+                                             {"123456"},
+                                             {"--find"}}) {
+    std::vector<std::string> arguments = {"--data", data, "--find"};
+    arguments.insert(arguments.end(), criteria.begin(), criteria.end());
+    const Outcome outcome = renderer.Run(arguments);
+    EXPECT_EQ(outcome.exitCode, 2) << criteria.front();
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.err.starts_with("Usage")) << criteria.front();
+  }
+  // The criteria belong to --find.
+  EXPECT_EQ(renderer.Run({"--data", data, "--date", "27.03.2025"}).exitCode, 2);
+}
+
 }  // namespace
 }  // namespace kuitti::test

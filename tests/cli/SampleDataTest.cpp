@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "CodePage.h"
@@ -30,6 +31,11 @@ class SampleData : public testing::Test {
   static Outcome Render(const std::string& entry) {
     return RunProgram(KUITTI_TEXT_BINARY,
                       {{"--data", directory_->path().string(), entry}, {"LC_ALL=fi_FI.UTF-8"}, ""});
+  }
+
+  static Outcome Find(std::vector<std::string> criteria) {
+    criteria.insert(criteria.begin(), {"--data", directory_->path().string(), "--find"});
+    return RunRenderer({std::move(criteria), {"LC_ALL=fi_FI.UTF-8"}, ""});
   }
 
   // The voucher numbers of every rendered row (kinds M, I and A in either case), decoded.
@@ -75,6 +81,29 @@ TEST_F(SampleData, CopiesOfThreeVouchers) {
     EXPECT_EQ(outcome.exitCode, 0) << voucher << ": " << outcome.err;
     EXPECT_TRUE(MatchesGolden(outcome.out, std::string("sample_") + voucher + ".txt"));
   }
+}
+
+TEST_F(SampleData, FindListings) {
+  struct Case {
+    std::vector<std::string> criteria;
+    std::string golden;
+  };
+  const std::vector<Case> cases = {
+      {{"--date", "27.03.2025"}, "find_day.txt"},
+      {{"--from", "2025-03-20", "--to", "27.03.2025"}, "find_day_range.txt"},
+      {{"--product", "6461229914648", "--from", "01.03.2025", "--to", "31.03.2025"},
+       "find_product_in_march.txt"},
+      {{"--number", "103871"}, "find_two_totals.txt"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = Find(c.criteria);
+    EXPECT_EQ(outcome.exitCode, 0) << c.golden << ": " << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, c.golden));
+  }
+  // Without criteria every totals row is listed: 3000 vouchers, one with two totals rows.
+  EXPECT_EQ(std::ranges::count(Find({}).out, '\n'), 3002);
+  // The total as the copy shows it finds a total of 20.1933.
+  EXPECT_TRUE(Find({"--amount", "20,19"}).out.starts_with("M104233-001  27.03.2025"));
 }
 
 #else

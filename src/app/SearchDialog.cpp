@@ -64,7 +64,8 @@ QString Summary(std::size_t shown, std::int64_t matched) {
     return QStringLiteral("Kuitteja ei löytynyt.");
   }
   if (static_cast<std::int64_t>(shown) < matched) {
-    return QStringLiteral("Näytetään %1 ensimmäistä %2:stä.").arg(Count(shown), Count(matched));
+    return QStringLiteral("Löytyi %1 kuittia; näytetään %2 ensimmäistä.")
+        .arg(Count(matched), Count(static_cast<std::int64_t>(shown)));
   }
   return matched == 1 ? QStringLiteral("Löytyi 1 kuitti.")
                       : QStringLiteral("Löytyi %1 kuittia.").arg(Count(matched));

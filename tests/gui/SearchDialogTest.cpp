@@ -1,0 +1,123 @@
+// "Etsi kuitti" over Form1: opened with Ctrl+F and F3, a search, and the pick fetched with
+// Enter; Escape and errors change nothing of the window.
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+
+#include "Form1Fixture.h"
+#include "SampleData.h"
+#include "SearchDialog.h"
+
+namespace kuitti::test {
+namespace {
+
+class SearchDialogTest : public Form1Fixture {
+ protected:
+  SearchDialogTest() {
+    form.SetDataPath(Samples().directory);
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  // The dialog that the key opens over the window.
+  SearchDialog* Open(QKeyCombination key) {
+    QTest::keyClick(&form, key.key(), key.keyboardModifiers());
+    auto* dialog = form.findChild<SearchDialog*>();
+    EXPECT_NE(dialog, nullptr);
+    if (dialog) {
+      EXPECT_TRUE(dialog->isVisible());
+      EXPECT_NE(dialog->windowModality(), Qt::NonModal);
+      EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Etsi kuitti"));
+    }
+    return dialog;
+  }
+
+  template <typename Control>
+  static Control* In(SearchDialog* dialog, const char* name) {
+    auto* control = dialog->findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+
+  // Waits for a closed dialog to be gone.
+  void ExpectClosed() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.findChild<SearchDialog*>(), nullptr);
+  }
+};
+
+TEST_F(SearchDialogTest, CtrlFOpensItForTodayAndEscapeChangesNothing) {
+  QTest::keyClicks(Text2(), QStringLiteral("12"));
+  SearchDialog* dialog = Open(Qt::CTRL | Qt::Key_F);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(In<QGroupBox>(dialog, "days")->isChecked());
+  EXPECT_EQ(In<QDateEdit>(dialog, "fromDay")->date(), QDate::currentDate());
+  EXPECT_EQ(In<QDateEdit>(dialog, "toDay")->date(), QDate::currentDate());
+  QTest::keyClick(dialog, Qt::Key_Escape);
+  ExpectClosed();
+  EXPECT_EQ(Text2()->text(), QStringLiteral("12"));
+  EXPECT_TRUE(Text1()->CopyText().isEmpty());
+}
+
+TEST_F(SearchDialogTest, F3SearchesWithEnterAndEnterOnAResultFetchesIt) {
+  SearchDialog* dialog = Open(Qt::Key_F3);
+  ASSERT_NE(dialog, nullptr);
+  In<QDateEdit>(dialog, "fromDay")->setDate(QDate(2025, 3, 20));
+  In<QDateEdit>(dialog, "toDay")->setDate(QDate(2025, 3, 27));
+  auto* total = In<QLineEdit>(dialog, "total");
+  QTest::keyClicks(total, QStringLiteral("20,19"));
+  QTest::keyClick(total, Qt::Key_Return);
+
+  auto* results = In<QTableWidget>(dialog, "results");
+  ASSERT_EQ(results->rowCount(), 1);
+  EXPECT_EQ(results->item(0, 0)->text(), QStringLiteral("M104233-001"));
+  EXPECT_EQ(results->item(0, 1)->text(), QStringLiteral("27.03.2025"));
+  EXPECT_EQ(results->item(0, 2)->text(), QStringLiteral("12:18:56"));
+  EXPECT_EQ(results->item(0, 3)->text(), QStringLiteral("20,19"));
+  EXPECT_EQ(In<QLabel>(dialog, "summary")->text(), QStringLiteral("Löytyi 1 kuitti."));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  QTest::keyClick(results, Qt::Key_Return);
+  ExpectClosed();
+  EXPECT_EQ(Text2()->text(), QStringLiteral("104233"));
+  const Rendered expected = RenderWithText(Samples().directory, QStringLiteral("104233"));
+  EXPECT_EQ(Text1()->CopyText(), QString::fromUtf8(expected.out));
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(SearchDialogTest, AtMostAThousandRowsAreShown) {
+  SearchDialog* dialog = Open(Qt::Key_F3);
+  ASSERT_NE(dialog, nullptr);
+  In<QGroupBox>(dialog, "days")->setChecked(false);
+  QTest::keyClick(In<QLineEdit>(dialog, "number"), Qt::Key_Return);
+  auto* results = In<QTableWidget>(dialog, "results");
+  EXPECT_EQ(results->rowCount(), 1000);
+  EXPECT_EQ(results->item(0, 0)->text(), QStringLiteral("M103000-001"));
+  EXPECT_EQ(In<QLabel>(dialog, "summary")->text(),
+            QStringLiteral("Löytyi 3\u00A0002 kuittia; näytetään 1\u00A0000 ensimmäistä."));
+}
+
+TEST_F(SearchDialogTest, ErrorsAreShownAndTheDialogStaysOpen) {
+  const QString missing = Samples().directory + QStringLiteral("puuttuu/");
+  form.SetDataPath(missing);
+  SearchDialog* dialog = Open(Qt::Key_F3);
+  ASSERT_NE(dialog, nullptr);
+  auto* total = In<QLineEdit>(dialog, "total");
+  QTest::keyClicks(total, QStringLiteral("-"));
+  QTest::keyClick(total, Qt::Key_Return);
+  total->clear();
+  QTest::keyClick(total, Qt::Key_Return);
+  EXPECT_EQ(messages.texts,
+            QStringList({QStringLiteral("Tarkista yhteensä: esimerkiksi 20,19 tai -0,01."),
+                         QStringLiteral("Virhe 53: Tiedostoa ei löydy: ") + missing +
+                             QStringLiteral("CASSA.004")}));
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+}  // namespace kuitti::test

@@ -8,7 +8,9 @@ namespace kuitti::fuzz {
 
 // How one fuzz input is laid out:
 //   byte 0        flags: bit n (0..3) set = data file n (CASSA.001, .002, .004, .005) missing;
-//                 bit 4 set = a point as the decimal separator instead of a comma
+//                 bit 4 set = a point as the decimal separator instead of a comma;
+//                 bits 5, 6, 7 set = the search takes the entry as its day range, its total,
+//                 its product code and number
 //   byte 1        length of the entry
 //   entry bytes   what the user typed
 //   then, for CASSA.001, .002 and .004: a 16-bit little-endian length and that many bytes

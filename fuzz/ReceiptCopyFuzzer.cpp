@@ -1,6 +1,6 @@
-// Runs whole fetches over arbitrary data files and entries. Only numbered run-time errors may
-// come out; anything else (a crash, a sanitizer report, another exception, a hang) is a
-// finding.
+// Runs whole fetches and searches over arbitrary data files, entries and criteria. Only
+// numbered run-time errors may come out; anything else (a crash, a sanitizer report, another
+// exception, a hang) is a finding.
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +11,9 @@
 #include "FuzzInput.h"
 #include "MemoryFile.h"
 #include "ReceiptCopy.h"
+#include "ReceiptSearch.h"
 #include "RuntimeError.h"
+#include "SearchTerms.h"
 
 namespace {
 
@@ -29,6 +31,54 @@ void CheckCopy(const std::optional<std::string>& copy) {
   if (copy) {
     Require(copy->starts_with("Kuittikopio, tositenumero M"));
     Require(copy->ends_with(std::string(74, '=')));
+  }
+}
+
+// The entry read as each kind of criterion; bits 5 to 7 of the flags choose which apply. A
+// day that is no date is taken from the entry's first bytes, so that rows can meet it.
+kuitti::SearchCriteria CriteriaOf(const kuitti::fuzz::FuzzInput& input) {
+  const std::string& entry = input.entry;
+  kuitti::SearchCriteria criteria;
+  if (input.flags & 0x20) {
+    criteria.fromDay = kuitti::ParseDay(entry);
+    if (!criteria.fromDay && entry.size() >= 3) {
+      criteria.fromDay = static_cast<std::int16_t>(static_cast<unsigned char>(entry[0]) |
+                                                   static_cast<unsigned char>(entry[1]) << 8);
+      criteria.toDay = *criteria.fromDay + static_cast<unsigned char>(entry[2]) - 16;
+    }
+  }
+  if (input.flags & 0x40) {
+    criteria.total = kuitti::ParseAmount(entry);
+  }
+  if (input.flags & 0x80) {
+    criteria.productCode = entry;
+    criteria.number = entry;
+  }
+  return criteria;
+}
+
+// A search with a small limit must list the first rows of the search without one.
+void Search(kuitti::FileSystem& files, const kuitti::fuzz::FuzzInput& input) {
+  const kuitti::SearchCriteria criteria = CriteriaOf(input);
+  const std::size_t limit = input.entry.size() % 4;
+  kuitti::SearchResult all;
+  kuitti::SearchResult first;
+  try {
+    all = kuitti::FindReceipts(std::string(kDataPath), files, criteria);
+    first = kuitti::FindReceipts(std::string(kDataPath), files, criteria, limit);
+  } catch (const kuitti::RuntimeError& error) {
+    Require(error.number() > 0 && !error.description().empty());
+    return;
+  }
+  Require(all.matched == static_cast<std::int64_t>(all.hits.size()));
+  Require(first.matched == all.matched);
+  Require(first.hits.size() == std::min(limit, all.hits.size()));
+  for (std::size_t i = 0; i < first.hits.size(); ++i) {
+    Require(first.hits[i].voucher == all.hits[i].voucher);
+  }
+  // Every row listed has a date, so its line cannot fail (an exception here aborts).
+  for (const kuitti::ReceiptHit& hit : all.hits) {
+    Require(kuitti::ListingLine(hit, ",").starts_with("M"));
   }
 }
 
@@ -54,5 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Require(error.number() > 0 && !error.description().empty());
     }
   }
+  Search(files, input);
   return 0;
 }

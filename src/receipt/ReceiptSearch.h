@@ -20,17 +20,17 @@ namespace kuitti {
 struct SearchCriteria {
   // Inclusive bounds on the day of SaleTime, counted like its whole part (days since
   // 30 December 1899); a negative SaleTime never meets a day bound.
-  std::optional<std::int32_t> fromDay;
-  std::optional<std::int32_t> toDay;
+  std::optional<std::int32_t> fromDay = std::nullopt;
+  std::optional<std::int32_t> toDay = std::nullopt;
   // The total (Price) of the totals row. Given with at most two decimals it is compared with
   // the total as the copy shows it, rounded to the cent; with three or four, with the total
   // as stored.
-  std::optional<TypedAmount> total;
+  std::optional<TypedAmount> total = std::nullopt;
   // A rendered item row of the same voucher anywhere in the file has this code, both trimmed
   // of spaces (UTF-8).
-  std::optional<std::string> productCode;
+  std::optional<std::string> productCode = std::nullopt;
   // The voucher number, trimmed of spaces, is all digits and equals these digits as a number.
-  std::optional<std::string> number;
+  std::optional<std::string> number = std::nullopt;
 };
 
 // A totals row found, as its raw fields; texts are made only for the rows shown.

@@ -102,7 +102,7 @@ SearchDialog::SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& mess
   total_->setPlaceholderText(QStringLiteral("esim. 20,19"));
   product_ = MakeField(this, "product", QString(), 13);
   number_ = MakeField(this, "number", QStringLiteral("[0-9]*"), 6);
-  number_->setPlaceholderText(QStringLiteral("osa riittää, esim. 4233"));
+  number_->setPlaceholderText(QStringLiteral("etunollia ei tarvita"));
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Yhteensä"), total_);
   fields->addRow(QStringLiteral("Tuotekoodi"), product_);
@@ -139,7 +139,7 @@ SearchDialog::SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& mess
   layout->addWidget(buttons);
   layout->addWidget(results_, 1);
   layout->addWidget(summary_);
-  resize(460, 420);
+  resize(460, 520);
 }
 
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {

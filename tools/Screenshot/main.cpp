@@ -1,33 +1,71 @@
 // kuittikopio-screenshot DATA_DIR VOUCHER OUT.png: opens the window on an X display, fetches
 // the voucher's copy as a user would and saves what the display shows of the window.
+// kuittikopio-screenshot --search DATA_DIR FROM TO OUT.png: opens "Etsi kuitti" over the
+// window as Ctrl+F does, searches the days FROM to TO (DD.MM.YYYY) and saves the dialog with
+// the frame the window manager draws around it.
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 
 #include "Form1.h"
 #include "QtMessageBoxes.h"
+#include "SearchDialog.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kuittikopio-screenshot DATA_DIR VOUCHER OUT.png\n"
+    "       kuittikopio-screenshot --search DATA_DIR FROM TO OUT.png\n";
+
+QDate Day(const char* text) {
+  return QDate::fromString(QString::fromLatin1(text), QStringLiteral("dd.MM.yyyy"));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fputs("Usage: kuittikopio-screenshot DATA_DIR VOUCHER OUT.png\n", stderr);
+  const bool search = argc == 6 && QByteArray(argv[1]) == "--search";
+  if (argc != 4 && !search) {
+    std::fputs(kUsage, stderr);
     return 2;
   }
+  char** args = search ? argv + 1 : argv;
   QApplication application(argc, argv);
   kuitti::QtMessageBoxes messages;
   kuitti::Form1 form(messages, kuitti::MakeDefaultPrinter());
   form.show();
-  form.SetDataPath(QString::fromLocal8Bit(argv[1]) + QLatin1Char('/'));
-  form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QString::fromLocal8Bit(argv[2]));
-  form.HaeKuitti();
+  form.SetDataPath(QString::fromLocal8Bit(args[1]) + QLatin1Char('/'));
+
+  QWidget* shot = &form;
+  QString out;
+  if (search) {
+    emit form.findChild<QShortcut*>()->activated();
+    auto* dialog = form.findChild<kuitti::SearchDialog*>();
+    dialog->findChild<QDateEdit*>(QStringLiteral("fromDay"))->setDate(Day(args[2]));
+    dialog->findChild<QDateEdit*>(QStringLiteral("toDay"))->setDate(Day(args[3]));
+    dialog->findChild<QPushButton*>(QStringLiteral("search"))->click();
+    shot = dialog;
+    out = QString::fromLocal8Bit(args[4]);
+  } else {
+    form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QString::fromLocal8Bit(args[2]));
+    form.HaeKuitti();
+    out = QString::fromLocal8Bit(args[3]);
+  }
 
   int status = 1;
   // Once the display has had time to draw the window, take what it shows.
   QTimer::singleShot(1500, &form, [&] {
-    const QPixmap shot = form.screen()->grabWindow(form.winId());
-    status = shot.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    const QRect frame = shot->frameGeometry();
+    const QPixmap pixels =
+        search ? shot->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+               : shot->screen()->grabWindow(shot->winId());
+    status = pixels.save(out) ? 0 : 1;
     QCoreApplication::quit();
   });
   QApplication::exec();

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "Form1Fixture.h"
+#include "PlatformSettings.h"
 #include "SampleData.h"
 #include "SearchDialog.h"
 
@@ -77,7 +78,8 @@ TEST_F(SearchDialogTest, F3SearchesWithEnterAndEnterOnAResultFetchesIt) {
   EXPECT_EQ(results->item(0, 0)->text(), QStringLiteral("M104233-001"));
   EXPECT_EQ(results->item(0, 1)->text(), QStringLiteral("27.03.2025"));
   EXPECT_EQ(results->item(0, 2)->text(), QStringLiteral("12:18:56"));
-  EXPECT_EQ(results->item(0, 3)->text(), QStringLiteral("20,19"));
+  EXPECT_EQ(results->item(0, 3)->text(),
+            QString::fromStdString("20" + RegionalNumberFormat().decimalSeparator + "19"));
   EXPECT_EQ(In<QLabel>(dialog, "summary")->text(), QStringLiteral("Löytyi 1 kuitti."));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

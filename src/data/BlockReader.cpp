@@ -1,27 +1,8 @@
 #include "BlockReader.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace kuitti {
-namespace {
-
-// Waits while the state holds the value. A block takes some microseconds to read, so a short
-// spin sees most hand-overs without the cost of sleeping and waking a thread.
-void WaitWhile(const std::atomic<int>& state, int value) {
-  constexpr int kSpins = 1024;
-  for (int i = 0; i < kSpins; ++i) {
-    if (state.load(std::memory_order_acquire) != value) {
-      return;
-    }
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_ia32_pause();
-#endif
-  }
-  state.wait(value, std::memory_order_acquire);
-}
-
-}  // namespace
 
 BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
                          std::size_t headroom)
@@ -49,10 +30,10 @@ BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_
 
 BlockReader::~BlockReader() {
   if (reader_.joinable()) {
-    stop_.store(true);
-    for (Buffer& buffer : buffers_) {
-      buffer.state.store(kFree);
-      buffer.state.notify_one();
+    stop_ = true;
+    {
+      const std::lock_guard lock(mutex_);
+      readerWakes_.notify_one();
     }
     reader_.join();
   }
@@ -61,21 +42,36 @@ BlockReader::~BlockReader() {
 std::span<unsigned char> BlockReader::NextBlock() {
   Buffer& buffer = buffers_[nextBlock_ % kBuffers];
   if (!reader_.joinable()) {
-    ReadBlock(nextBlock_++, buffer);
+    ReadBlock(nextBlock_, buffer);
   } else {
-    // The block before this one is done with: its buffer may take the next block ahead.
-    if (nextBlock_ > 0) {
-      Buffer& done = buffers_[(nextBlock_ - 1) % kBuffers];
-      done.state.store(kFree, std::memory_order_release);
-      done.state.notify_one();
+    // The block before this one is done with; its buffer may take a block ahead.
+    Release(nextBlock_);
+    if (filled_ <= nextBlock_) {
+      WaitForBlocks(std::min(nextBlock_ + kWakeBatch, blockCount_));
     }
-    WaitWhile(buffer.state, kFree);
-    ++nextBlock_;
   }
+  ++nextBlock_;
   if (buffer.error) {
     std::rethrow_exception(buffer.error);
   }
   return {buffer.block, buffer.size};
+}
+
+void BlockReader::WaitForBlocks(std::uint64_t count) {
+  // Either the reader sees what is awaited and wakes the caller, or the caller sees the block
+  // counted before it sleeps: both sides write, then read, sequentially consistent atomics.
+  callerAwaits_ = count;
+  std::unique_lock lock(mutex_);
+  callerWakes_.wait(lock, [&] { return filled_ >= count || failed_; });
+  callerAwaits_ = kNobodyWaits;
+}
+
+void BlockReader::Release(std::uint64_t count) {
+  released_ = count;
+  if (count >= readerAwaits_) {
+    const std::lock_guard lock(mutex_);
+    readerWakes_.notify_one();
+  }
 }
 
 void BlockReader::ReadBlock(std::uint64_t index, Buffer& buffer) {
@@ -88,19 +84,30 @@ void BlockReader::ReadBlock(std::uint64_t index, Buffer& buffer) {
 
 void BlockReader::ReadAhead() {
   for (std::uint64_t index = 0; index < blockCount_; ++index) {
-    Buffer& buffer = buffers_[index % kBuffers];
-    WaitWhile(buffer.state, kFilled);
-    if (stop_.load()) {
+    // The buffer is free once the block kBuffers before this one is released.
+    if (index >= kBuffers && released_ < index - kBuffers + 1) {
+      const std::uint64_t count = index - kBuffers + 1;
+      readerAwaits_ = count;
+      std::unique_lock lock(mutex_);
+      readerWakes_.wait(lock, [&] { return released_ >= count || stop_; });
+      readerAwaits_ = kNobodyWaits;
+    }
+    if (stop_) {
       return;
     }
+    Buffer& buffer = buffers_[index % kBuffers];
     try {
       ReadBlock(index, buffer);
     } catch (...) {
       buffer.error = std::current_exception();
+      failed_ = true;
     }
-    buffer.state.store(kFilled, std::memory_order_release);
-    buffer.state.notify_one();
-    if (buffer.error) {
+    filled_ = index + 1;
+    if (filled_ >= callerAwaits_ || failed_) {
+      const std::lock_guard lock(mutex_);
+      callerWakes_.notify_one();
+    }
+    if (failed_) {
       return;
     }
   }

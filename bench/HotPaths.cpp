@@ -1,4 +1,4 @@
-// The pieces of a fetch that run per record or per rendered row.
+// The pieces of a fetch and a search that run per record or per rendered row.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +9,7 @@
 #include "LookUpProduct.h"
 #include "MemoryFile.h"
 #include "ReceiptCopy.h"
+#include "ReceiptSearch.h"
 #include "RecordScanner.h"
 #include "Records.h"
 #include "RowSelector.h"
@@ -85,7 +86,27 @@ void ScanOfMemoryFile(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
 }
-BENCHMARK(ScanOfMemoryFile);
+BENCHMARK(ScanOfMemoryFile)->UseRealTime();  // the blocks are read on another thread
+
+// A search of one day over 100,000 rows of which every tenth is a totals row, all in memory.
+void SearchOfMemoryFile(benchmark::State& state) {
+  std::string rows;
+  for (int i = 0; i < 100000; ++i) {
+    std::string row = Row("M", "654321", i % 10 == 0 ? "" : "6410000000011", 12500, 0, 24);
+    const double saleTime = 45000 + i / 1000 + 0.5;
+    std::memcpy(&row[10], &saleTime, 8);
+    rows += row;
+  }
+  kuitti::fuzz::MemoryFileSystem files;
+  files.Put("/d/CASSA.004", rows);
+  const kuitti::SearchCriteria criteria{.fromDay = 45050, .toDay = 45050};
+  for (auto _ : state) {
+    const kuitti::SearchResult result = kuitti::FindReceipts("/d/", files, criteria);
+    benchmark::DoNotOptimize(result.matched);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
+}
+BENCHMARK(SearchOfMemoryFile)->UseRealTime();
 
 // A whole copy of a voucher with one item row: the frame, the row with its lookup, the
 // summary; everything but the scan of a large file.

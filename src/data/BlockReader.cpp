@@ -40,33 +40,71 @@ BlockReader::~BlockReader() {
 }
 
 std::span<unsigned char> BlockReader::NextBlock() {
-  Buffer& buffer = buffers_[nextBlock_ % kBuffers];
-  if (!reader_.joinable()) {
-    ReadBlock(nextBlock_, buffer);
-  } else {
-    // The block before this one is done with; its buffer may take a block ahead.
-    Release(nextBlock_);
-    if (filled_ <= nextBlock_) {
-      WaitForBlocks(std::min(nextBlock_ + kWakeBatch, blockCount_));
+  // The block before this one is done with; its buffer may take a block ahead.
+  Release(nextBlock_);
+  const std::uint64_t index = nextBlock_++;
+  Buffer& buffer = buffers_[index % kBuffers];
+  std::uint64_t claimed = 0;
+  while (buffer.holds != index + 1) {
+    if (Claim(index + kBuffers, claimed)) {
+      Read(claimed);
+    } else {
+      WaitUntilRead(index);
     }
   }
-  ++nextBlock_;
   if (buffer.error) {
     std::rethrow_exception(buffer.error);
   }
   return {buffer.block, buffer.size};
 }
 
-void BlockReader::WaitForBlocks(std::uint64_t count) {
-  // Either the reader sees what is awaited and wakes the caller, or the caller sees the block
-  // counted before it sleeps: both sides write, then read, sequentially consistent atomics.
-  callerAwaits_ = count;
-  std::unique_lock lock(mutex_);
-  callerWakes_.wait(lock, [&] { return filled_ >= count || failed_; });
-  callerAwaits_ = kNobodyWaits;
+bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
+  index = unclaimed_;
+  while (index < std::min(limit, blockCount_)) {
+    if (unclaimed_.compare_exchange_weak(index, index + 1)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void BlockReader::Read(std::uint64_t index) {
+  Buffer& buffer = buffers_[index % kBuffers];
+  try {
+    const std::uint64_t offset = index * blockSize_;
+    buffer.size = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, total_ - offset));
+    const std::span block(buffer.block, buffer.size);
+    const std::size_t got = ReadFully(file_, static_cast<std::int64_t>(offset), block);
+    std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), 0);
+  } catch (...) {
+    buffer.error = std::current_exception();
+  }
+  buffer.holds = index + 1;
+  buffer.holds.notify_one();
+}
+
+void BlockReader::WaitUntilRead(std::uint64_t index) {
+  // The reading thread has the block in hand and the caller has read every block after it
+  // that a buffer can take: the reading thread has most likely lost its core, so spin only
+  // briefly before sleeping.
+  const std::atomic<std::uint64_t>& holds = buffers_[index % kBuffers].holds;
+  for (int spin = 0; spin < 100; ++spin) {
+    if (holds == index + 1) {
+      return;
+    }
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+  }
+  const std::uint64_t before = holds;
+  if (before != index + 1) {
+    holds.wait(before);
+  }
 }
 
 void BlockReader::Release(std::uint64_t count) {
+  // Either the reader sees the release before it sleeps, or it is woken: both sides write,
+  // then read, sequentially consistent atomics.
   released_ = count;
   if (count >= readerAwaits_) {
     const std::lock_guard lock(mutex_);
@@ -74,41 +112,23 @@ void BlockReader::Release(std::uint64_t count) {
   }
 }
 
-void BlockReader::ReadBlock(std::uint64_t index, Buffer& buffer) {
-  const std::uint64_t offset = index * blockSize_;
-  buffer.size = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, total_ - offset));
-  const std::span block(buffer.block, buffer.size);
-  const std::size_t got = ReadFully(file_, static_cast<std::int64_t>(offset), block);
-  std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), 0);
-}
-
 void BlockReader::ReadAhead() {
-  for (std::uint64_t index = 0; index < blockCount_; ++index) {
-    // The buffer is free once the block kBuffers before this one is released.
-    if (index >= kBuffers && released_ < index - kBuffers + 1) {
-      const std::uint64_t count = index - kBuffers + 1;
+  std::uint64_t index = 0;
+  while (!stop_) {
+    if (Claim(released_ + kBuffers, index)) {
+      Read(index);
+      if (buffers_[index % kBuffers].error) {
+        return;
+      }
+    } else if (unclaimed_ >= blockCount_) {
+      return;
+    } else {
+      // Every buffer holds a block the caller has not finished with.
+      const std::uint64_t count = unclaimed_ - kBuffers + 1;
       readerAwaits_ = count;
       std::unique_lock lock(mutex_);
       readerWakes_.wait(lock, [&] { return released_ >= count || stop_; });
       readerAwaits_ = kNobodyWaits;
-    }
-    if (stop_) {
-      return;
-    }
-    Buffer& buffer = buffers_[index % kBuffers];
-    try {
-      ReadBlock(index, buffer);
-    } catch (...) {
-      buffer.error = std::current_exception();
-      failed_ = true;
-    }
-    filled_ = index + 1;
-    if (filled_ >= callerAwaits_ || failed_) {
-      const std::lock_guard lock(mutex_);
-      callerWakes_.notify_one();
-    }
-    if (failed_) {
-      return;
     }
   }
 }

@@ -13,11 +13,13 @@
 
 namespace kuitti {
 
-// Reads the first `total` bytes of a file as consecutive blocks, the next ones read ahead on a
-// thread of its own while the caller works on this one, so that reading and scanning a large
-// file overlap. A file that fits in one block is read on the caller's thread.
+// Reads the first `total` bytes of a file as consecutive blocks and hands them out in order.
+// A thread of its own reads blocks ahead while the caller scans, and the caller, when it finds
+// its next block not read yet, reads one itself rather than wait: on a machine with a core to
+// spare the two read side by side; on a busy one the caller reads on as a single thread would.
 // Bytes that the file no longer holds read as zero; nothing past `total` is read, however the
-// file grows. A read error is raised on the caller's thread, as the same RuntimeError.
+// file grows. A read error is raised on the caller's thread, as the same RuntimeError, when
+// the caller comes to the block that failed.
 class BlockReader {
  public:
   // Every block but the last holds blockSize bytes; `headroom` bytes before each block are
@@ -33,10 +35,6 @@ class BlockReader {
 
  private:
   static constexpr std::size_t kBuffers = 8;
-  // The caller, once it has caught up with the reading, sleeps until this many blocks are
-  // ready, so that it is woken once per few blocks rather than for every one; the reading
-  // meanwhile has the other buffers to go on with.
-  static constexpr std::uint64_t kWakeBatch = kBuffers / 2;
   static constexpr std::size_t kReadAlignment = 4096;
   static constexpr std::uint64_t kNobodyWaits = UINT64_MAX;
 
@@ -44,31 +42,29 @@ class BlockReader {
     unsigned char* block = nullptr;
     std::size_t size = 0;
     std::exception_ptr error;
+    std::atomic<std::uint64_t> holds = 0;  // the number of the block read into it, plus one
   };
 
-  void ReadBlock(std::uint64_t index, Buffer& buffer);
-  void ReadAhead();
-  void WaitForBlocks(std::uint64_t count);
+  // Takes the lowest block that nobody reads yet, if it is below `limit`.
+  bool Claim(std::uint64_t limit, std::uint64_t& index);
+  void Read(std::uint64_t index);
+  void WaitUntilRead(std::uint64_t index);
   void Release(std::uint64_t count);
+  void ReadAhead();
 
   RandomAccessFile& file_;
   std::uint64_t total_;
   std::size_t blockSize_;
   std::uint64_t blockCount_;
-  std::uint64_t nextBlock_ = 0;
+  std::uint64_t nextBlock_ = 0;  // the next block handed out
   std::vector<unsigned char> storage_;
   Buffer buffers_[kBuffers];
 
-  // Counts of blocks read (a failed one included) and handed back, and what each side waits
-  // for while it sleeps.
-  std::atomic<std::uint64_t> filled_ = 0;
-  std::atomic<std::uint64_t> released_ = 0;
-  std::atomic<std::uint64_t> callerAwaits_ = kNobodyWaits;
+  std::atomic<std::uint64_t> unclaimed_ = 0;  // the lowest block nobody reads yet
+  std::atomic<std::uint64_t> released_ = 0;   // blocks the caller is done with
   std::atomic<std::uint64_t> readerAwaits_ = kNobodyWaits;
-  std::atomic<bool> failed_ = false;
   std::atomic<bool> stop_ = false;
   std::mutex mutex_;
-  std::condition_variable callerWakes_;
   std::condition_variable readerWakes_;
   std::thread reader_;
 };

@@ -16,7 +16,7 @@ class RandomAccessFile {
   // The current length in bytes.
   virtual std::int64_t Length() = 0;
   // Reads up to out.size() bytes at offset with one positioned read; fewer only at the end of
-  // the file. No shared file offset is involved.
+  // the file. No shared file offset is involved, so two threads may read at once.
   virtual std::size_t ReadAt(std::int64_t offset, std::span<unsigned char> out) = 0;
   // A hint that the file will be read from start to end.
   virtual void AdviseSequential() {}

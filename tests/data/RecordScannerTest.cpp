@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,9 @@ class ChangingFile final : public RandomAccessFile {
   explicit ChangingFile(std::string bytes) : bytes_(std::move(bytes)) {}
 
   std::int64_t Length() override { return static_cast<std::int64_t>(bytes_.size()); }
+  // The scan reads on two threads at once.
   std::size_t ReadAt(std::int64_t offset, std::span<unsigned char> out) override {
+    const std::lock_guard lock(mutex_);
     ++reads;
     if (afterRead) {
       afterRead(bytes_);
@@ -39,6 +42,7 @@ class ChangingFile final : public RandomAccessFile {
   std::function<void(std::string&)> afterRead;
 
  private:
+  std::mutex mutex_;
   std::string bytes_;
 };
 

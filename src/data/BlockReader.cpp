@@ -10,7 +10,7 @@ BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_
       total_(total),
       blockSize_(blockSize),
       blockCount_((total + blockSize - 1) / blockSize) {
-  const std::size_t used = std::min<std::uint64_t>(blockCount_, kBuffers);
+  const std::size_t used = std::min<std::uint64_t>(blockCount_, kBuffers) + 1;
   // Each block starts page-aligned, its headroom just before it: the kernel copies into an
   // aligned buffer markedly faster.
   const std::size_t stride =
@@ -19,9 +19,10 @@ BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_
   const auto base = reinterpret_cast<std::uintptr_t>(storage_.data()) + headroom;
   unsigned char* first =
       storage_.data() + headroom + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
-  for (std::size_t i = 0; i < used; ++i) {
+  for (std::size_t i = 0; i + 1 < used; ++i) {
     buffers_[i].block = first + i * stride;
   }
+  spare_.block = first + (used - 1) * stride;
   file_.AdviseSequential();
   if (blockCount_ > 1) {
     reader_ = std::thread([this] { ReadAhead(); });
@@ -43,24 +44,28 @@ std::span<unsigned char> BlockReader::NextBlock() {
   // The block before this one is done with; its buffer may take a block ahead.
   Release(nextBlock_);
   const std::uint64_t index = nextBlock_++;
-  Buffer& buffer = buffers_[index % kBuffers];
+  Buffer* buffer = &buffers_[index % kBuffers];
   std::uint64_t claimed = 0;
-  while (buffer.holds != index + 1) {
+  while (buffer->holds != index + 1) {
     if (Claim(index + kBuffers, claimed)) {
-      Read(claimed);
-    } else {
-      WaitUntilRead(index);
+      Read(claimed, buffers_[claimed % kBuffers]);
+    } else if (!IsReadSoon(index)) {
+      // The reading thread has most likely lost its core in the middle of this block: read it
+      // again rather than wait for the thread to come back.
+      buffer = &spare_;
+      Read(index, spare_);
     }
   }
-  if (buffer.error) {
-    std::rethrow_exception(buffer.error);
+  if (buffer->error) {
+    std::rethrow_exception(buffer->error);
   }
-  return {buffer.block, buffer.size};
+  return {buffer->block, buffer->size};
 }
 
 bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
   index = unclaimed_;
-  while (index < std::min(limit, blockCount_)) {
+  while (index < std::min(limit, blockCount_) &&
+         buffers_[index % kBuffers].holds == (index < kBuffers ? 0 : index - kBuffers + 1)) {
     if (unclaimed_.compare_exchange_weak(index, index + 1)) {
       return true;
     }
@@ -68,8 +73,8 @@ bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
   return false;
 }
 
-void BlockReader::Read(std::uint64_t index) {
-  Buffer& buffer = buffers_[index % kBuffers];
+bool BlockReader::Read(std::uint64_t index, Buffer& buffer) {
+  buffer.error = nullptr;
   try {
     const std::uint64_t offset = index * blockSize_;
     buffer.size = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, total_ - offset));
@@ -79,27 +84,23 @@ void BlockReader::Read(std::uint64_t index) {
   } catch (...) {
     buffer.error = std::current_exception();
   }
+  const bool read = !buffer.error;
+  // From here on the caller may take the buffer.
   buffer.holds = index + 1;
-  buffer.holds.notify_one();
+  return read;
 }
 
-void BlockReader::WaitUntilRead(std::uint64_t index) {
-  // The reading thread has the block in hand and the caller has read every block after it
-  // that a buffer can take: the reading thread has most likely lost its core, so spin only
-  // briefly before sleeping.
+bool BlockReader::IsReadSoon(std::uint64_t index) const {
   const std::atomic<std::uint64_t>& holds = buffers_[index % kBuffers].holds;
   for (int spin = 0; spin < 100; ++spin) {
     if (holds == index + 1) {
-      return;
+      return true;
     }
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_ia32_pause();
 #endif
   }
-  const std::uint64_t before = holds;
-  if (before != index + 1) {
-    holds.wait(before);
-  }
+  return false;
 }
 
 void BlockReader::Release(std::uint64_t count) {
@@ -116,15 +117,15 @@ void BlockReader::ReadAhead() {
   std::uint64_t index = 0;
   while (!stop_) {
     if (Claim(released_ + kBuffers, index)) {
-      Read(index);
-      if (buffers_[index % kBuffers].error) {
+      if (!Read(index, buffers_[index % kBuffers])) {
         return;
       }
     } else if (unclaimed_ >= blockCount_) {
       return;
     } else {
-      // Every buffer holds a block the caller has not finished with.
-      const std::uint64_t count = unclaimed_ - kBuffers + 1;
+      // Every buffer holds a block the caller has not finished with. Sleep until half of them
+      // are free, so that the caller wakes this thread once per few blocks, not for each.
+      const std::uint64_t count = unclaimed_ - kBuffers / 2;
       readerAwaits_ = count;
       std::unique_lock lock(mutex_);
       readerWakes_.wait(lock, [&] { return released_ >= count || stop_; });

@@ -16,7 +16,8 @@ namespace kuitti {
 // Reads the first `total` bytes of a file as consecutive blocks and hands them out in order.
 // A thread of its own reads blocks ahead while the caller scans, and the caller, when it finds
 // its next block not read yet, reads one itself rather than wait: on a machine with a core to
-// spare the two read side by side; on a busy one the caller reads on as a single thread would.
+// spare the two read side by side; on a busy one, where the reading thread may lose its core
+// in the middle of a block, the caller reads on as a single thread would.
 // Bytes that the file no longer holds read as zero; nothing past `total` is read, however the
 // file grows. A read error is raised on the caller's thread, as the same RuntimeError, when
 // the caller comes to the block that failed.
@@ -45,10 +46,13 @@ class BlockReader {
     std::atomic<std::uint64_t> holds = 0;  // the number of the block read into it, plus one
   };
 
-  // Takes the lowest block that nobody reads yet, if it is below `limit`.
+  // Takes the lowest block that nobody reads yet, if it is below `limit` and its buffer is
+  // free: the caller is done with the block before in it, and that block's read has ended.
   bool Claim(std::uint64_t limit, std::uint64_t& index);
-  void Read(std::uint64_t index);
-  void WaitUntilRead(std::uint64_t index);
+  // Whether it was read without an error, which is otherwise kept in the buffer.
+  bool Read(std::uint64_t index, Buffer& buffer);
+  // Whether the block, being read by the other thread, is ready after a short spin.
+  bool IsReadSoon(std::uint64_t index) const;
   void Release(std::uint64_t count);
   void ReadAhead();
 
@@ -59,6 +63,7 @@ class BlockReader {
   std::uint64_t nextBlock_ = 0;  // the next block handed out
   std::vector<unsigned char> storage_;
   Buffer buffers_[kBuffers];
+  Buffer spare_;  // the caller's own, for a block the reading thread is slow to finish
 
   std::atomic<std::uint64_t> unclaimed_ = 0;  // the lowest block nobody reads yet
   std::atomic<std::uint64_t> released_ = 0;   // blocks the caller is done with

@@ -50,18 +50,21 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
     if (!RowCriteria::IsRendered(row)) {
       continue;
     }
-    if (!RowCriteria::IsTotalsRow(row)) {
-      if (test.WantsProduct() && test.HasProduct(row)) {
+    if (test.WantsProduct() && !RowCriteria::IsTotalsRow(row)) {
+      if (test.HasProduct(row)) {
         vouchersWithProduct.insert(VoucherKey(row + ReceiptRowRecord::kVoucherNumberOffset));
       }
       continue;
     }
-    if (test.MeetsRowCriteria(row)) {
-      if (test.WantsProduct() || candidates.size() < limit) {
-        candidates.push_back(HitOf(row));
-      }
-      ++result.matched;
+    // The criteria first: item rows carry their sale time too, so a day range passes over
+    // most of them without the product code being looked at.
+    if (!test.MeetsRowCriteria(row) || !RowCriteria::IsTotalsRow(row)) {
+      continue;
     }
+    if (test.WantsProduct() || candidates.size() < limit) {
+      candidates.push_back(HitOf(row));
+    }
+    ++result.matched;
   }
   if (test.WantsProduct()) {
     std::erase_if(candidates, [&](const ReceiptHit& hit) {

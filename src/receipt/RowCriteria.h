@@ -45,7 +45,8 @@ class RowCriteria {
   // For a rendered item row: whether its trimmed product code is the one looked for.
   bool HasProduct(const unsigned char* row) const;
 
-  // For a totals row: whether it meets the day, total and number criteria and has a date.
+  // Whether the row meets the day, total and number criteria and has a date; the bytes
+  // nearest the row's start are looked at first.
   bool MeetsRowCriteria(const unsigned char* row) const {
     const double saleTime = SaleTime(row);
     if (!(std::fabs(saleTime) < kFirstDayPastCalendar)) {  // no date: also NaN
@@ -54,10 +55,10 @@ class RowCriteria {
     if (hasDays_ && !(saleTime >= fromDay_ && saleTime < dayAfterTo_)) {
       return false;
     }
-    if (hasTotal_ && !(Price(row) >= lowestTotal_ && Price(row) <= highestTotal_)) {
+    if (wantsNumber_ && !HasNumber(row)) {
       return false;
     }
-    return !wantsNumber_ || HasNumber(row);
+    return !hasTotal_ || (Price(row) >= lowestTotal_ && Price(row) <= highestTotal_);
   }
 
   static double SaleTime(const unsigned char* row) {

@@ -94,10 +94,10 @@ void SearchOfMemoryFile(benchmark::State& state) {
   for (int i = 0; i < 100000; ++i) {
     std::string row = Row("M", "654321", i % 10 == 0 ? "" : "6410000000011", 12500, 0, 24);
     const double saleTime = 45000 + i / 1000 + 0.5;
-    std::memcpy(&row[10], &saleTime, 8);
+    std::memcpy(&row[ReceiptRowRecord::kSaleTime.offset], &saleTime, sizeof saleTime);
     rows += row;
   }
-  kuitti::fuzz::MemoryFileSystem files;
+  kuitti::test::MemoryFileSystem files;
   files.Put("/d/CASSA.004", rows);
   const kuitti::SearchCriteria criteria{.fromDay = 45050, .toDay = 45050};
   for (auto _ : state) {

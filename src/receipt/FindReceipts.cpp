@@ -22,7 +22,7 @@ constexpr std::string_view kReceiptRowsFile = "CASSA.004";
 // The six bytes of a voucher number as one integer.
 std::uint64_t VoucherKey(const unsigned char* voucher) {
   std::uint64_t key = 0;
-  for (int i = 0; i < ReceiptRowRecord::kVoucherNumberWidth; ++i) {
+  for (int i = 0; i < ReceiptRowRecord::kVoucherNumber.width; ++i) {
     key = (key << 8) | voucher[i];
   }
   return key;
@@ -30,7 +30,7 @@ std::uint64_t VoucherKey(const unsigned char* voucher) {
 
 ReceiptHit HitOf(const unsigned char* row) {
   ReceiptHit hit;
-  std::copy_n(row + ReceiptRowRecord::kVoucherNumberOffset, hit.voucher.size(),
+  std::copy_n(row + ReceiptRowRecord::kVoucherNumber.offset, hit.voucher.size(),
               hit.voucher.begin());
   hit.saleTime = RowCriteria::SaleTime(row);
   hit.total = Currency::FromRaw(RowCriteria::Price(row));
@@ -52,7 +52,7 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
     }
     if (test.WantsProduct() && !RowCriteria::IsTotalsRow(row)) {
       if (test.HasProduct(row)) {
-        vouchersWithProduct.insert(VoucherKey(row + ReceiptRowRecord::kVoucherNumberOffset));
+        vouchersWithProduct.insert(VoucherKey(row + ReceiptRowRecord::kVoucherNumber.offset));
       }
       continue;
     }

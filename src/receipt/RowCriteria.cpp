@@ -8,18 +8,11 @@
 #include "CodePage.h"
 #include "Records.h"
 #include "SearchTerms.h"
+#include "TextTrim.h"
 #include "Utf8.h"
 
 namespace kuitti {
 namespace {
-
-std::string_view TrimSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The code as the file would hold it; nothing when some character has no byte in the file's
 // code page.
@@ -39,8 +32,8 @@ std::string_view WithoutLeadingZeros(std::string_view digits) {
   return digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
 }
 
-std::string_view Field(const unsigned char* row, std::size_t offset, std::size_t width) {
-  return {reinterpret_cast<const char*>(row + offset), width};
+std::string_view FieldText(const unsigned char* row, Field field) {
+  return {reinterpret_cast<const char*>(row + field.offset), static_cast<std::size_t>(field.width)};
 }
 
 // The raw totals that the copy shows as the amount, rounded half away from zero to the cent,
@@ -75,7 +68,7 @@ RowCriteria::RowCriteria(const SearchCriteria& criteria) {
     const auto code = EncodedCode(*criteria.productCode);
     const std::string_view trimmed = code ? TrimSpaces(*code) : std::string_view();
     // An item row's code is never blank, nor longer than its field.
-    if (!trimmed.empty() && trimmed.size() <= kProductCodeWidth) {
+    if (!trimmed.empty() && trimmed.size() <= ReceiptRowRecord::kProductCode.width) {
       product_ = std::string(trimmed);
     }
   }
@@ -88,12 +81,11 @@ RowCriteria::RowCriteria(const SearchCriteria& criteria) {
 }
 
 bool RowCriteria::HasProduct(const unsigned char* row) const {
-  return product_ && TrimSpaces(Field(row, kProductCodeOffset, kProductCodeWidth)) == *product_;
+  return product_ && TrimSpaces(FieldText(row, ReceiptRowRecord::kProductCode)) == *product_;
 }
 
 bool RowCriteria::HasNumber(const unsigned char* row) const {
-  const std::string_view voucher = TrimSpaces(
-      Field(row, ReceiptRowRecord::kVoucherNumberOffset, ReceiptRowRecord::kVoucherNumberWidth));
+  const std::string_view voucher = TrimSpaces(FieldText(row, ReceiptRowRecord::kVoucherNumber));
   return digits_ && IsDigits(voucher) && WithoutLeadingZeros(voucher) == *digits_;
 }
 

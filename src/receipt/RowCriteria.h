@@ -8,6 +8,8 @@
 #include <string>
 
 #include "ReceiptSearch.h"
+#include "Records.h"
+#include "RowSelector.h"
 
 namespace kuitti {
 
@@ -15,30 +17,16 @@ namespace kuitti {
 // nothing. Codes and digits are encoded once, up front.
 class RowCriteria {
  public:
-  static constexpr std::size_t kSaleTimeOffset = 10;
-  static constexpr std::size_t kProductCodeOffset = 29;
-  static constexpr std::size_t kProductCodeWidth = 13;
-  static constexpr std::size_t kPriceOffset = 50;
-
   explicit RowCriteria(const SearchCriteria& criteria);
 
   static bool IsRendered(const unsigned char* row) {
-    switch (row[0]) {
-      case 'M':
-      case 'm':
-      case 'I':
-      case 'i':
-      case 'A':
-      case 'a':
-        return true;
-      default:
-        return false;
-    }
+    return IsRenderedKind(row[ReceiptRowRecord::kKind.offset]);
   }
 
   static bool IsTotalsRow(const unsigned char* row) {
-    static constexpr char kBlank[kProductCodeWidth + 1] = "             ";
-    return std::memcmp(row + kProductCodeOffset, kBlank, kProductCodeWidth) == 0;
+    static constexpr char kBlank[ReceiptRowRecord::kProductCode.width + 1] = "             ";
+    return std::memcmp(row + ReceiptRowRecord::kProductCode.offset, kBlank,
+                       ReceiptRowRecord::kProductCode.width) == 0;
   }
 
   bool WantsProduct() const { return wantsProduct_; }
@@ -62,10 +50,10 @@ class RowCriteria {
   }
 
   static double SaleTime(const unsigned char* row) {
-    return std::bit_cast<double>(LittleEndian64(row + kSaleTimeOffset));
+    return std::bit_cast<double>(LittleEndian64(row + ReceiptRowRecord::kSaleTime.offset));
   }
   static std::int64_t Price(const unsigned char* row) {
-    return static_cast<std::int64_t>(LittleEndian64(row + kPriceOffset));
+    return static_cast<std::int64_t>(LittleEndian64(row + ReceiptRowRecord::kPrice.offset));
   }
 
  private:

@@ -1,31 +1,11 @@
 #include "SearchTerms.h"
 
 #include <charconv>
+#include <chrono>
 #include <string>
 
 namespace kuitti {
 namespace {
-
-constexpr std::int64_t kDaysFromUnixEpochToDayZero = -25569;
-
-// Days since 1 January 1970 of a Gregorian date.
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
-  year -= month <= 2 ? 1 : 0;
-  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const auto yearOfEra = static_cast<unsigned>(year - era * 400);
-  const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
-}
-
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 // A whole number of the given digits, from..to of them.
 std::optional<int> Number(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
@@ -40,13 +20,18 @@ std::optional<int> Number(std::string_view text, std::size_t minDigits, std::siz
 }  // namespace
 
 std::optional<std::int32_t> DayNumberOf(int year, int month, int day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-      day > DaysInMonth(year, month)) {
+  using namespace std::chrono;
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) {
     return std::nullopt;
   }
-  return static_cast<std::int32_t>(
-      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-      kDaysFromUnixEpochToDayZero);
+  const year_month_day date{std::chrono::year{year},
+                            std::chrono::month{static_cast<unsigned>(month)},
+                            std::chrono::day{static_cast<unsigned>(day)}};
+  if (!date.ok()) {
+    return std::nullopt;
+  }
+  // Day values count from 30 December 1899.
+  return (sys_days{date} - sys_days{std::chrono::year{1899} / December / 30}).count();
 }
 
 std::optional<std::int32_t> ParseDay(std::string_view text) {

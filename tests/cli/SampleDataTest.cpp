@@ -35,7 +35,7 @@ class SampleData : public testing::Test {
 
   static Outcome Find(std::vector<std::string> criteria) {
     criteria.insert(criteria.begin(), {"--data", directory_->path().string(), "--find"});
-    return RunRenderer({std::move(criteria), {"LC_ALL=fi_FI.UTF-8"}, ""});
+    return RunProgram(KUITTI_TEXT_BINARY, {std::move(criteria), {"LC_ALL=fi_FI.UTF-8"}, ""});
   }
 
   // The voucher numbers of every rendered row (kinds M, I and A in either case), decoded.

@@ -1,5 +1,6 @@
 #include "RecordScanner.h"
 
+#include "ErrorNumber.h"
 #include "RuntimeError.h"
 
 #include <gtest/gtest.h>
@@ -116,15 +117,13 @@ TEST(RecordScanner, AReadErrorAheadIsRaisedInTheScanAsTheSameError) {
   };
   RecordScanner scanner(file, 10, 100, 100);
   int scanned = 0;
-  try {
+  const RaisedError error = ErrorOf([&] {
     while (scanner.Next()) {
       ++scanned;
     }
-    ADD_FAILURE() << "the scan ended without the error";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), kDeviceIoError);
-    EXPECT_EQ(error.description(), "Tiedoston lukuvirhe: CASSA.004");
-  }
+  });
+  EXPECT_EQ(error.number, kDeviceIoError);
+  EXPECT_EQ(error.description, "Tiedoston lukuvirhe: CASSA.004");
   EXPECT_EQ(scanned, 30) << "the three blocks read before the error";
 }
 

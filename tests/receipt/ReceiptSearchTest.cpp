@@ -11,10 +11,8 @@
 #include "ReceiptSearch.h"
 #include "SearchTerms.h"
 
-namespace kuitti {
+namespace kuitti::test {
 namespace {
-
-using test::Row;
 
 constexpr double k27March2025 = 45743;
 
@@ -62,7 +60,7 @@ class ReceiptSearch : public testing::Test {
     return lines;
   }
 
-  test::DataDirectory directory_;
+  DataDirectory directory_;
 };
 
 std::int32_t Day(std::string_view text) {
@@ -137,10 +135,10 @@ TEST_F(ReceiptSearch, TheLimitKeepsTheFirstAndCountsThemAll) {
 }
 
 TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
-  test::DataDirectory rowsOnly;
-  rowsOnly.Write("CASSA.004", test::ReceiptRow(Rows()[0]));
+  DataDirectory rowsOnly;
+  rowsOnly.Write("CASSA.004", ReceiptRow(Rows()[0]));
   EXPECT_EQ(FindReceipts(rowsOnly.DataPath(), SystemFileSystem(), {}).matched, 1);
-  EXPECT_EQ(test::ErrorNumberOf(
+  EXPECT_EQ(ErrorNumberOf(
                 [&] { FindReceipts(rowsOnly.DataPath() + "puuttuu/", SystemFileSystem(), {}); }),
             kFileNotFound);
 }
@@ -183,4 +181,4 @@ TEST(SearchTerms, AmountsWithEitherSeparator) {
 }
 
 }  // namespace
-}  // namespace kuitti
+}  // namespace kuitti::test

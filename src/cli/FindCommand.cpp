@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <set>
 
+#include "FetchErrorReport.h"
 #include "PlatformSettings.h"
 #include "RuntimeError.h"
 #include "SearchTerms.h"
@@ -67,7 +68,8 @@ std::optional<SearchCriteria> ParseFindOptions(
   return criteria;
 }
 
-int ListReceipts(const std::string& dataPath, const SearchCriteria& criteria) {
+int ListReceipts(const std::string& dataPath, bool pathFromSetting,
+                 const SearchCriteria& criteria) {
   try {
     const SearchResult result = FindReceipts(dataPath, SystemFileSystem(), criteria);
     if (result.hits.empty()) {
@@ -87,7 +89,10 @@ int ListReceipts(const std::string& dataPath, const SearchCriteria& criteria) {
     Write(stdout, lines);
     return std::fflush(stdout) == 0 ? kListed : kFailed;
   } catch (const RuntimeError& error) {
-    Write(stderr, std::string(error.what()) + "\n");
+    const std::string report =
+        pathFromSetting ? FetchErrorReport(error, QString::fromStdString(dataPath)).toStdString()
+                        : std::string(error.what());
+    Write(stderr, report + "\n");
     return kFailed;
   }
 }

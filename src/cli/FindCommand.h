@@ -19,7 +19,8 @@ std::optional<SearchCriteria> ParseFindOptions(
     const std::vector<std::pair<std::string_view, std::string_view>>& options);
 
 // Lists the receipts found on standard output, one line each; returns the exit status: 0 when
-// some were listed, 1 when none ("Kuitteja ei löytynyt." on standard error), 2 on an error.
-int ListReceipts(const std::string& dataPath, const SearchCriteria& criteria);
+// some were listed, 1 when none ("Kuitteja ei löytynyt." on standard error), 2 on an error,
+// reported as for a fetch, with advice on the setting when the data path came from it.
+int ListReceipts(const std::string& dataPath, bool pathFromSetting, const SearchCriteria& criteria);
 
 }  // namespace kuitti

@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
       Write(stderr, kUsage);
       return kFailed;
     }
-    return kuitti::ListReceipts(DataPathOf(arguments), *criteria);
+    return kuitti::ListReceipts(DataPathOf(arguments), !arguments.hasData, *criteria);
   }
   // Shown as typed, but as valid UTF-8 whatever bytes the shell passed.
   const std::string entry = kuitti::EncodeUtf8(kuitti::DecodeUtf8(arguments.entry));

@@ -275,6 +275,11 @@ TEST(Renderer, FindExitCodesAndMessages) {
   EXPECT_EQ(failed.exitCode, 2);
   EXPECT_EQ(failed.out, "");
   EXPECT_EQ(failed.err, "Virhe 53: Tiedostoa ei löydy: " + data + "/puuttuu/CASSA.004\n");
+  // Without --data and without a setting, the advice on the setting follows, as for a fetch.
+  const Outcome unset = renderer.Run({"--find"});
+  EXPECT_EQ(unset.exitCode, 2);
+  EXPECT_TRUE(unset.err.starts_with("Virhe 53: Tiedostoa ei löydy: CASSA.004\nDatakansio"))
+      << unset.err;
 
   for (const auto& criteria :
        std::vector<std::vector<std::string>>{{"--date", "31.02.2025"},

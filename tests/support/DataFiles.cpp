@@ -3,6 +3,7 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <fstream>
 #include <iterator>
@@ -101,16 +102,21 @@ void DataDirectory::Write(const std::string& name, const Bytes& bytes) const {
 }
 
 void DataDirectory::WriteProducts(const std::vector<Product>& products) const {
+  // Sorted on the fixed-width code field, so codes compare as the 13 bytes they are.
+  using Code = std::array<unsigned char, 13>;
   Bytes productFile;
-  std::vector<std::pair<Bytes, std::int32_t>> index;
+  std::vector<std::pair<Code, std::int32_t>> index;
   for (std::size_t i = 0; i < products.size(); ++i) {
     Append(productFile, ProductRecordBytes(products[i].code, products[i].name));
-    index.emplace_back(Text(products[i].code, 13), static_cast<std::int32_t>(i + 1));
+    const Bytes code = Text(products[i].code, std::tuple_size_v<Code>);
+    Code field;
+    std::copy(code.begin(), code.end(), field.begin());
+    index.emplace_back(field, static_cast<std::int32_t>(i + 1));
   }
   std::sort(index.begin(), index.end());
   Bytes indexFile;
   for (const auto& [code, number] : index) {
-    Append(indexFile, code);
+    indexFile.insert(indexFile.end(), code.begin(), code.end());
     Append(indexFile, LittleEndian(static_cast<std::uint32_t>(number), 4));
     indexFile.push_back(' ');
   }

@@ -28,6 +28,7 @@ constexpr std::string_view kUsage =
     "Usage: kuittikopio-text [--data DIR] [--pdf FILE] [--] ENTRY\n"
     "       kuittikopio-text [--data DIR] --find [--date DAY | --from DAY --to DAY]\n"
     "                        [--amount AMOUNT] [--product CODE] [--number DIGITS]\n"
+    "       kuittikopio-text --help | --version\n"
     "\n"
     "Prints the receipt copy of voucher M<ENTRY>-001 to standard output as UTF-8 with CR LF\n"
     "line ends, exactly as the window shows it. ENTRY is what a user would type into the\n"
@@ -47,6 +48,7 @@ constexpr std::string_view kUsage =
     "              \"courier new\" 10 pt, the default printer's paper size, A4 without one);\n"
     "              FILE is replaced whole, and only when a copy was made; needs no display\n"
     "  --help      show this text\n"
+    "  --version   show the version\n"
     "\n"
     "The decimal separator follows LC_ALL, LC_NUMERIC or LANG (a comma under fi_FI).\n"
     "Exit status: 0 copy printed or written or receipts listed, 1 voucher not found or no\n"
@@ -55,6 +57,7 @@ constexpr std::string_view kUsage =
 
 struct Arguments {
   bool help = false;
+  bool version = false;
   bool hasData = false;
   std::string dataDirectory;
   bool hasPdf = false;
@@ -73,6 +76,8 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
       optionsEnded = true;
     } else if (!optionsEnded && argument == "--help") {
       arguments.help = true;
+    } else if (!optionsEnded && argument == "--version") {
+      arguments.version = true;
     } else if (!optionsEnded && argument == "--data") {
       if (++i == argc) {
         return false;
@@ -104,7 +109,7 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
   if (arguments.find) {
     return !arguments.hasEntry && !arguments.hasPdf;
   }
-  return arguments.help || arguments.hasEntry;
+  return arguments.help || arguments.version || arguments.hasEntry;
 }
 
 std::string DataPathOf(const Arguments& arguments) {
@@ -132,6 +137,10 @@ int main(int argc, char** argv) {
   }
   if (arguments.help) {
     Write(stdout, kUsage);
+    return kFound;
+  }
+  if (arguments.version) {
+    Write(stdout, "kuittikopio-text " KUITTI_VERSION "\n");
     return kFound;
   }
   if (arguments.find) {

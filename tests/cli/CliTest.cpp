@@ -240,12 +240,18 @@ TEST(Renderer, DataDirectoryFromTheOptionOrTheSetting) {
   }
 }
 
-TEST(Renderer, CommandLineMistakesAndHelp) {
+TEST(Renderer, CommandLineMistakesHelpAndVersion) {
   Renderer renderer;
   const Outcome help = renderer.Run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--data"), std::string::npos);
   EXPECT_NE(help.out.find("LC_ALL"), std::string::npos);
+
+  // Answered without the data files or the setting being looked at.
+  const Outcome version = renderer.Run({"--data", "/nonexistent", "--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "kuittikopio-text " KUITTI_VERSION "\n");
+  EXPECT_EQ(version.err, "");
 
   for (const auto& arguments : std::vector<std::vector<std::string>>{
            {}, {"--data"}, {"--data", "/tmp"}, {"--bogus", "123456"}, {"123456", "654321"}}) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CommandLine.h"
 #include "Form1.h"
 #include "RecordingMessages.h"
 #include "SingleInstance.h"
@@ -35,10 +36,32 @@ class StartupTest : public testing::Test {
     }
   }
 
-  void Start(QProcess& process, const QProcessEnvironment& env) {
+  void Start(QProcess& process, const QProcessEnvironment& env, const QStringList& arguments = {}) {
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(KUITTI_APP), {});
+    process.start(QStringLiteral(KUITTI_APP), arguments);
     ASSERT_TRUE(process.waitForStarted());
+  }
+
+  // A platform that does not exist makes a start fail loudly once it gets as far as the user
+  // interface.
+  QProcessEnvironment WithoutDisplay() const {
+    QProcessEnvironment env = environment;
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    return env;
+  }
+
+  struct Finished {
+    int exitCode;
+    QString out;
+    QString err;
+  };
+  Finished Run(const QProcessEnvironment& env, const QStringList& arguments) {
+    QProcess process;
+    Start(process, env, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
   }
 
   QString LockFile(const QTemporaryDir& directory) const {
@@ -71,12 +94,8 @@ TEST_F(StartupTest, SecondStartEndsAtOnceWithStatusZeroWhileTheFirstRuns) {
   Start(first, environment);
   ASSERT_TRUE(WaitUntilHolding(first));
 
-  // A platform that does not exist would make the second start fail loudly had it got as far
-  // as the user interface.
-  QProcessEnvironment noWindows = environment;
-  noWindows.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
   QProcess second;
-  Start(second, noWindows);
+  Start(second, WithoutDisplay());
   ASSERT_TRUE(second.waitForFinished(30000));
   EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(second.exitCode(), 0);
@@ -158,6 +177,52 @@ TEST_F(StartupTest, RuntimeDirectoryThatDoesNotExistFallsBackToTheTempDirectory)
   env.insert(QStringLiteral("TMPDIR"), temp.path());
   Start(third, env);
   EXPECT_TRUE(WaitUntilHolding(third, LockFile(temp)));
+  EXPECT_EQ(third.state(), QProcess::Running);
+}
+
+TEST_F(StartupTest, HelpAndVersionAnswerWithoutTheLockOrADisplay) {
+  const struct {
+    QStringList arguments;
+    QString output;
+  } cases[] = {
+      {{QStringLiteral("--version")}, QStringLiteral("kuittikopio " KUITTI_VERSION "\n")},
+      {{QStringLiteral("--help")}, QString::fromUtf8(kuitti::kUsage)},
+      {{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")},
+       QStringLiteral("kuittikopio " KUITTI_VERSION "\n")},
+  };
+  for (const auto& c : cases) {
+    const Finished alone = Run(WithoutDisplay(), c.arguments);
+    EXPECT_EQ(alone.exitCode, 0) << alone.err.toStdString();
+    EXPECT_EQ(alone.out, c.output);
+    EXPECT_FALSE(QFile::exists(LockFile())) << "the lock is left alone";
+  }
+
+  Start(first, environment);
+  ASSERT_TRUE(WaitUntilHolding(first));
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(WithoutDisplay(), c.arguments).out, c.output) << "answered while one runs";
+  }
+  EXPECT_EQ(LockHolder(), first.processId());
+}
+
+TEST_F(StartupTest, QtOptionsAreTakenAndOtherArgumentsRefused) {
+  const struct {
+    QStringList arguments;
+    QString message;
+  } refused[] = {
+      {{QStringLiteral("--bogus")}, QStringLiteral("kuittikopio: Unknown option 'bogus'.\n")},
+      {{QStringLiteral("M104233")},
+       QStringLiteral("kuittikopio: Unexpected argument 'M104233'.\n")},
+  };
+  for (const auto& r : refused) {
+    const Finished finished = Run(environment, r.arguments);
+    EXPECT_EQ(finished.exitCode, 2);
+    EXPECT_EQ(finished.out, QString());
+    EXPECT_TRUE(finished.err.startsWith(r.message)) << finished.err.toStdString();
+  }
+
+  Start(third, WithoutDisplay(), {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+  EXPECT_TRUE(WaitUntilHolding(third));
   EXPECT_EQ(third.state(), QProcess::Running);
 }
 

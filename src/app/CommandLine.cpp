@@ -11,7 +11,7 @@ const char kUsage[] =
     "files CASSA.001, .002, .004 and .005 are read from the directory named by the setting\n"
     "[Asiakas] Datat of $XDG_CONFIG_HOME/Velkamora Oy.ini (normally ~/.config/Velkamora Oy.ini),\n"
     "read at start-up; the value must end with \"/\". One instance runs per user: a second\n"
-    "start ends at once.\n"
+    "start brings the running window to the front and ends.\n"
     "\n"
     "  --help     show this text\n"
     "  --version  show the version\n"

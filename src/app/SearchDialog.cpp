@@ -188,8 +188,9 @@ void SearchDialog::Search() {
   results_->setRowCount(static_cast<int>(result.hits.size()));
   for (int row = 0; row < results_->rowCount(); ++row) {
     const ReceiptHit& hit = result.hits[static_cast<std::size_t>(row)];
-    QTableWidgetItem* voucher = Cell("M" + VoucherText(hit) + "-001");
-    voucher->setData(Qt::UserRole, QString::fromStdString(VoucherText(hit)));
+    const std::string number = VoucherText(hit);
+    QTableWidgetItem* voucher = Cell("M" + number + "-001");
+    voucher->setData(Qt::UserRole, QString::fromStdString(number));
     results_->setItem(row, kVoucherColumn, voucher);
     results_->setItem(row, kDayColumn, Cell(DateText(hit.saleTime)));
     results_->setItem(row, kTimeColumn, Cell(TimeText(hit.saleTime)));

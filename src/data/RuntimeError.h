@@ -23,7 +23,7 @@ enum ErrorNumber : int {
 };
 
 // Every failure of the core is raised as this one exception type; what() is the report
-// "Virhe N: description" that the window and the renderer show. Descriptions are Finnish.
+// "Virhe N: description" that the programs show. Descriptions are Finnish.
 class RuntimeError : public std::runtime_error {
  public:
   RuntimeError(int number, std::string description);

@@ -122,7 +122,9 @@ SearchDialog::SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& mess
   results_->setHorizontalHeaderLabels({QStringLiteral("Tositenumero"), QStringLiteral("Päivä"),
                                        QStringLiteral("Aika"), QStringLiteral("Yhteensä")});
   results_->horizontalHeaderItem(kTotalColumn)->setTextAlignment(Qt::AlignRight);
-  results_->horizontalHeader()->setStretchLastSection(true);
+  // The number, day and time fit their texts; the total takes the rest of the width.
+  results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  results_->horizontalHeader()->setSectionResizeMode(kTotalColumn, QHeaderView::Stretch);
   results_->verticalHeader()->hide();
   results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -196,7 +198,6 @@ void SearchDialog::Search() {
     results_->setItem(row, kTimeColumn, Cell(TimeText(hit.saleTime)));
     results_->setItem(row, kTotalColumn, Cell(hit.total.AmountText(separator), Qt::AlignRight));
   }
-  results_->resizeColumnsToContents();
   summary_->setText(Summary(result.hits.size(), result.matched));
   if (!result.hits.empty()) {
     results_->setCurrentCell(0, kVoucherColumn);

@@ -89,10 +89,7 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
     Write(stdout, lines);
     return std::fflush(stdout) == 0 ? kListed : kFailed;
   } catch (const RuntimeError& error) {
-    const std::string report =
-        pathFromSetting ? FetchErrorReport(error, QString::fromStdString(dataPath)).toStdString()
-                        : std::string(error.what());
-    Write(stderr, report + "\n");
+    Write(stderr, FetchErrorReport(error, dataPath, pathFromSetting) + "\n");
     return kFailed;
   }
 }

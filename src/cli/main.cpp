@@ -171,12 +171,7 @@ int main(int argc, char** argv) {
     Write(stdout, *copy);
     return std::fflush(stdout) == 0 ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
-    // Advice on the setting only where the setting gave the data directory.
-    const std::string report =
-        arguments.hasData
-            ? std::string(error.what())
-            : kuitti::FetchErrorReport(error, QString::fromStdString(dataPath)).toStdString();
-    Write(stderr, report + "\n");
+    Write(stderr, kuitti::FetchErrorReport(error, dataPath, !arguments.hasData) + "\n");
     return kFailed;
   }
 }

@@ -8,15 +8,6 @@
 namespace kuitti {
 namespace {
 
-template <typename Integer>
-Integer LittleEndian(const unsigned char* bytes) {
-  std::make_unsigned_t<Integer> value = 0;
-  for (std::size_t i = sizeof(Integer); i-- > 0;) {
-    value = static_cast<decltype(value)>((value << 8) | bytes[i]);
-  }
-  return static_cast<Integer>(value);
-}
-
 template <std::size_t N>
 void DecodeText(const unsigned char* bytes, TextField<N>& field) {
   for (std::size_t i = 0; i < N; ++i) {

@@ -3,10 +3,21 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 #include "Currency.h"
 
 namespace kuitti {
+
+// The integer stored little-endian in the first sizeof(Integer) bytes.
+template <typename Integer>
+Integer LittleEndian(const unsigned char* bytes) {
+  std::make_unsigned_t<Integer> value = 0;
+  for (std::size_t i = sizeof(Integer); i-- > 0;) {
+    value = static_cast<decltype(value)>((value << 8) | bytes[i]);
+  }
+  return static_cast<Integer>(value);
+}
 
 // Text of a fixed number of characters, decoded from the Windows-1252 bytes of a field and
 // kept whole, trailing spaces and NULs included.

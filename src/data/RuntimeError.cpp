@@ -32,6 +32,9 @@ bool RuntimeError::NamesItsFile() const {
 void RaiseOverflow() {
   throw RuntimeError(kOverflow, "Ylivuoto");
 }
+void RaiseOutOfMemory() {
+  throw RuntimeError(kOutOfMemory, "Muisti loppui");
+}
 void RaiseBadRecordNumber() {
   throw RuntimeError(kBadRecordNumber, "Virheellinen tietuenumero");
 }

@@ -43,6 +43,7 @@ class RuntimeError : public std::runtime_error {
 };
 
 [[noreturn]] void RaiseOverflow();
+[[noreturn]] void RaiseOutOfMemory();
 [[noreturn]] void RaiseBadRecordNumber();
 
 }  // namespace kuitti

@@ -32,4 +32,12 @@ QString FetchErrorReport(const RuntimeError& error, const QString& dataPathSetti
   return report;
 }
 
+std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPath,
+                             bool pathFromSetting) {
+  if (!pathFromSetting) {
+    return error.what();
+  }
+  return FetchErrorReport(error, QString::fromStdString(dataPath)).toStdString();
+}
+
 }  // namespace kuitti

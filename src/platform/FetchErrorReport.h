@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "RuntimeError.h"
 
@@ -10,5 +11,10 @@ namespace kuitti {
 // (error 53) and the data directory setting is empty or does not end with "/", a second line
 // says where the setting lives and what its value must look like: the usual first-day fault.
 QString FetchErrorReport(const RuntimeError& error, const QString& dataPathSetting);
+
+// The same as UTF-8 for the command line, where a data directory given with --data leaves the
+// setting out of it: then the report alone.
+std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPath,
+                             bool pathFromSetting);
 
 }  // namespace kuitti

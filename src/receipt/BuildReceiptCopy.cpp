@@ -18,12 +18,12 @@ namespace {
 
 using layout::kLineEnd;
 
-// A text field as shown: control characters become spaces so the columns stay put.
+// A text field as shown, character by character.
 template <std::size_t N>
 std::string Shown(const TextField<N>& field) {
   std::string text;
   for (char32_t c : field) {
-    AppendUtf8(text, (c < 0x20 || c == 0x7F) ? U' ' : c);
+    AppendUtf8(text, layout::Shown(c));
   }
   return text;
 }

@@ -10,7 +10,6 @@
 namespace kuitti {
 namespace {
 
-constexpr double kFirstDayPastCalendar = 2958466;  // 1 January 10000
 constexpr int kSecondsPerDay = 86400;
 
 double CheckedAbsolute(double dayValue) {

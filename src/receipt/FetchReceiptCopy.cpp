@@ -12,7 +12,7 @@ std::optional<std::string> FetchReceiptCopy(Module1& module, FileSystem& fileSys
     return BuildReceiptCopy(module, files, entry, format);
   } catch (const std::bad_alloc&) {
     // A damaged file can name one voucher on millions of rows; the copy then outgrows memory.
-    throw RuntimeError(kOutOfMemory, "Muisti loppui");
+    RaiseOutOfMemory();
   }
 }
 

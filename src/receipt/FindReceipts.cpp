@@ -5,6 +5,7 @@
 #include "AmountText.h"
 #include "CodePage.h"
 #include "DateTimeText.h"
+#include "OpenDataFiles.h"
 #include "ReceiptLayout.h"
 #include "ReceiptSearch.h"
 #include "RecordFile.h"
@@ -16,8 +17,6 @@
 
 namespace kuitti {
 namespace {
-
-constexpr std::string_view kReceiptRowsFile = "CASSA.004";
 
 // The six bytes of a voucher number as one integer.
 std::uint64_t VoucherKey(const unsigned char* voucher) {
@@ -81,19 +80,18 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
 SearchResult FindReceipts(const std::string& dataPath, FileSystem& fileSystem,
                           const SearchCriteria& criteria, std::size_t limit) {
   try {
-    const auto rows = fileSystem.OpenShared(dataPath + std::string(kReceiptRowsFile));
+    const auto rows = fileSystem.OpenShared(dataPath + std::string(kReceiptRowsFileName));
     return Scan(*rows, criteria, limit);
   } catch (const std::bad_alloc&) {
     // Millions of rows may meet a loose criterion on a damaged file.
-    throw RuntimeError(kOutOfMemory, "Out of memory");
+    RaiseOutOfMemory();
   }
 }
 
 std::string VoucherText(const ReceiptHit& hit) {
   std::string text;
   for (unsigned char byte : hit.voucher) {
-    const char32_t c = DecodeWindows1252(byte);
-    AppendUtf8(text, (c < 0x20 || c == 0x7F) ? U' ' : c);
+    AppendUtf8(text, layout::Shown(DecodeWindows1252(byte)));
   }
   return text;
 }

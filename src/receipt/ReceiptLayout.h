@@ -8,6 +8,10 @@ namespace kuitti::layout {
 // The fixed texts of the receipt copy. The frame, column header and item rows are 74
 // characters wide; lines end with CR LF, except the closing line.
 inline constexpr std::string_view kLineEnd = "\r\n";
+// A character of a text field as shown: control characters become spaces so the columns stay.
+constexpr char32_t Shown(char32_t c) {
+  return (c < 0x20 || c == 0x7F) ? U' ' : c;
+}
 inline constexpr std::size_t kWidth = 74;
 inline const std::string kRule(kWidth, '-');
 inline const std::string kClosingLine(kWidth, '=');

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "DateTimeText.h"
 #include "ReceiptSearch.h"
 #include "Records.h"
 #include "RowSelector.h"
@@ -37,7 +38,7 @@ class RowCriteria {
   // nearest the row's start are looked at first.
   bool MeetsRowCriteria(const unsigned char* row) const {
     const double saleTime = SaleTime(row);
-    if (!(std::fabs(saleTime) < kFirstDayPastCalendar)) {  // no date: also NaN
+    if (!(std::fabs(saleTime) < kFirstDayPastCalendar)) {  // no date, where DateText fails
       return false;
     }
     if (hasDays_ && !(saleTime >= fromDay_ && saleTime < dayAfterTo_)) {
@@ -50,23 +51,14 @@ class RowCriteria {
   }
 
   static double SaleTime(const unsigned char* row) {
-    return std::bit_cast<double>(LittleEndian64(row + ReceiptRowRecord::kSaleTime.offset));
+    return std::bit_cast<double>(
+        LittleEndian<std::uint64_t>(row + ReceiptRowRecord::kSaleTime.offset));
   }
   static std::int64_t Price(const unsigned char* row) {
-    return static_cast<std::int64_t>(LittleEndian64(row + ReceiptRowRecord::kPrice.offset));
+    return LittleEndian<std::int64_t>(row + ReceiptRowRecord::kPrice.offset);
   }
 
  private:
-  static std::uint64_t LittleEndian64(const unsigned char* bytes) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 8; i-- > 0;) {
-      value = (value << 8) | bytes[i];
-    }
-    return value;
-  }
-
-  static constexpr double kFirstDayPastCalendar = 2958466;  // where DateText fails
-
   bool HasNumber(const unsigned char* row) const;
 
   bool hasDays_ = false;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <new>
 
 #include "DataFiles.h"
 #include "ErrorNumber.h"
@@ -141,6 +142,18 @@ TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
   EXPECT_EQ(ErrorNumberOf(
                 [&] { FindReceipts(rowsOnly.DataPath() + "puuttuu/", SystemFileSystem(), {}); }),
             kFileNotFound);
+}
+
+TEST(ReceiptSearchFailures, RunningOutOfMemoryIsANumberedErrorInFinnish) {
+  class ExhaustedFileSystem final : public FileSystem {
+   public:
+    std::unique_ptr<RandomAccessFile> OpenShared(const std::string&) override {
+      throw std::bad_alloc();
+    }
+  } exhausted;
+  const RaisedError error = ErrorOf([&] { FindReceipts("/data/", exhausted, {}); });
+  EXPECT_EQ(error.number, kOutOfMemory);
+  EXPECT_EQ(error.description, "Muisti loppui");
 }
 
 TEST(SearchTerms, DaysInEitherForm) {

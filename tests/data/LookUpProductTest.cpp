@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -263,18 +264,23 @@ TEST(LookUpProduct, CodesCompareByCharacterCode) {
   }
 }
 
-TEST(LookUpProduct, PartialLastIndexRecordIsSearched) {
-  // Two records and ten bytes of a third: 46 bytes count three records.
-  Bytes index = SortedIndex(2);
-  Append(index, Text("9999999999", 10));
-  LookUp lookUp(index, 2);
-  EXPECT_EQ(lookUp.Find("9999999999999"), (std::vector<std::int32_t>{2, 3}));
-  // Its product number reads as zero, so a hit on it asks for record 0.
-  lookUp.code = Code("9999999999");
-  for (std::size_t i = 10; i < 13; ++i) {
-    lookUp.code[i] = U'\0';
+TEST(LookUpProduct, APartialLastIndexRecordIsNeverProbed) {
+  // n whole records and part of one more, whose code sorts after them all: the search ends
+  // at record n, so a code only the partial record holds is a miss.
+  const Bytes last = IndexRecord("9999999999999", 1);
+  for (int n = 0; n <= 4; ++n) {
+    for (long extra : {1, 9, 10, 17}) {
+      Bytes index = SortedIndex(n);
+      index.insert(index.end(), last.begin(), last.begin() + extra);
+      LookUp lookUp(index, std::max(n, 1));
+      const std::vector<std::int32_t> probes = lookUp.Find("9999999999999");
+      EXPECT_EQ(probes.empty(), n == 0) << n << " records + " << extra << " bytes";
+      for (std::int32_t probe : probes) {
+        EXPECT_LE(probe, n) << n << " records + " << extra << " bytes";
+      }
+      EXPECT_TRUE(lookUp.ProductsRead().empty()) << n << " records + " << extra << " bytes";
+    }
   }
-  EXPECT_EQ(ErrorNumberOf([&] { lookUp.Run(); }), 63) << "record 0 of CASSA.002 was read";
 }
 
 TEST(LookUpProduct, ProductNumberPastTheEndReadsZeroBytes) {

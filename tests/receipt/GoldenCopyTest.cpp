@@ -39,7 +39,7 @@ TEST(GoldenCopy, VouchersOfTheGoldenStore) {
       MatchesGolden(FetchFrom(directory, "123456", module, ".").value(), "maito_rows_point.txt"));
 }
 
-TEST(GoldenCopy, RecordCountRoundingUpTakesInThePartialLastRecord) {
+TEST(GoldenCopy, APartialLastRecordIsNotRendered) {
   DataDirectory directory;
   WritePartialLastRecordStore(directory);
   ASSERT_EQ(std::filesystem::file_size(directory.path() / "CASSA.004"), 164u);
@@ -108,8 +108,45 @@ TEST(GoldenCopy, EntriesThatFindNothing) {
                   .starts_with("Kuittikopio, tositenumero M AB1234-001\r\n"));
 }
 
+TEST(GoldenCopy, OnlyWholeRecordsAreRendered) {
+  // n whole rows, then a row of another voucher written only in part: it never shows, however
+  // much of it is there, and the copy of the whole rows stays the same.
+  const Row item{.voucher = "000001",
+                 .productCode = "1",
+                 .priceRaw = 10000,
+                 .quantityRaw = 10000,
+                 .vatRate = 24};
+  const Row partial{.voucher = "000003",
+                    .productCode = "1",
+                    .priceRaw = 20000,
+                    .quantityRaw = 10000,
+                    .vatRate = 14};
+  const Bytes partialBytes = ReceiptRow(partial);
+  for (std::size_t n = 0; n <= 3; ++n) {
+    Bytes whole;
+    for (std::size_t i = 0; i < n; ++i) {
+      Append(whole, ReceiptRow(item));
+    }
+    DataDirectory complete;
+    complete.WriteAll({{"1", "YKSI"}}, {});
+    complete.Write("CASSA.004", whole);
+    const std::optional<std::string> expected = FetchFrom(complete, "000001");
+    ASSERT_EQ(expected.has_value(), n > 0);
+    for (long extra : {1, 52, 53, 103}) {
+      Bytes file = whole;
+      file.insert(file.end(), partialBytes.begin(), partialBytes.begin() + extra);
+      DataDirectory directory;
+      directory.WriteAll({{"1", "YKSI"}}, {});
+      directory.Write("CASSA.004", file);
+      EXPECT_EQ(FetchFrom(directory, "000001"), expected) << n << " rows + " << extra << " bytes";
+      EXPECT_EQ(FetchFrom(directory, "000003"), std::nullopt)
+          << n << " rows + " << extra << " bytes";
+    }
+  }
+}
+
 TEST(GoldenCopy, FilesTooShortForARecordFindNothing) {
-  // 0 and 52 bytes count no record; 260 bytes count two, leaving out the half record.
+  // Less than a record counts none; 260 bytes count two, leaving out the half record.
   Bytes rows = ReceiptRow(Row{.voucher = "000001",
                               .productCode = "1",
                               .priceRaw = 10000,
@@ -126,10 +163,13 @@ TEST(GoldenCopy, FilesTooShortForARecordFindNothing) {
   };
   for (const Probe& p : std::vector<Probe>{{0, "000001", false},
                                            {52, "000001", false},
-                                           {53, "000001", true},
+                                           {53, "000001", false},
+                                           {103, "000001", false},
+                                           {104, "000001", true},
                                            {260, "000001", true},
                                            {260, "000003", false},
-                                           {261, "000003", true}}) {
+                                           {311, "000003", false},
+                                           {312, "000003", true}}) {
     DataDirectory directory;
     directory.WriteAll({{"1", "YKSI"}}, {});
     directory.Write("CASSA.004", Bytes(file.begin(), file.begin() + static_cast<long>(p.length)));

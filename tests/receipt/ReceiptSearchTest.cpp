@@ -144,6 +144,24 @@ TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
             kFileNotFound);
 }
 
+TEST(ReceiptSearchCount, TakesWholeRowsOnly) {
+  // Totals rows of vouchers 1 and 2, then part of the totals row of voucher 3: however much
+  // of it is written, the search lists what the copy shows, the two whole rows.
+  const Row first{.voucher = "000001", .saleTime = k27March2025, .priceRaw = 10000};
+  const Row third{.voucher = "000003", .saleTime = k27March2025, .priceRaw = 10000};
+  Bytes whole = ReceiptRow(first);
+  Append(whole, ReceiptRow(Row{.voucher = "000002", .saleTime = k27March2025}));
+  const Bytes partial = ReceiptRow(third);
+  for (long extra : {0, 1, 52, 53, 103}) {
+    Bytes file = whole;
+    file.insert(file.end(), partial.begin(), partial.begin() + extra);
+    DataDirectory directory;
+    directory.Write("CASSA.004", file);
+    EXPECT_EQ(FindReceipts(directory.DataPath(), SystemFileSystem(), {}).matched, 2)
+        << extra << " bytes of a third row";
+  }
+}
+
 TEST(ReceiptSearchFailures, RunningOutOfMemoryIsANumberedErrorInFinnish) {
   class ExhaustedFileSystem final : public FileSystem {
    public:

@@ -18,8 +18,8 @@ namespace kuitti {
 // What a receipt is looked for by; every criterion given must hold. A totals row (a rendered
 // row with a blank product code) is listed when it meets them all.
 struct SearchCriteria {
-  // Inclusive bounds on the day of SaleTime, counted like its whole part (days since
-  // 30 December 1899); a negative SaleTime never meets a day bound.
+  // Inclusive bounds on the date that the copy shows for SaleTime, as day numbers (days
+  // since 30 December 1899); a negative SaleTime never meets a day bound.
   std::optional<std::int32_t> fromDay = std::nullopt;
   std::optional<std::int32_t> toDay = std::nullopt;
   // The total (Price) of the totals row. Given with at most two decimals it is compared with

@@ -56,8 +56,9 @@ std::pair<std::int64_t, std::int64_t> RawTotalsShownAs(const TypedAmount& amount
 RowCriteria::RowCriteria(const SearchCriteria& criteria) {
   if (criteria.fromDay || criteria.toDay) {
     hasDays_ = true;
-    fromDay_ = criteria.fromDay ? std::max(*criteria.fromDay, 0) : 0;
-    dayAfterTo_ = criteria.toDay ? *criteria.toDay + 1.0 : std::numeric_limits<double>::infinity();
+    fromDay_ = criteria.fromDay ? FirstDayValueShownOn(*criteria.fromDay) : 0;
+    dayAfterTo_ = criteria.toDay ? FirstDayValueShownOn(std::int64_t{*criteria.toDay} + 1)
+                                 : std::numeric_limits<double>::infinity();
   }
   if (criteria.total) {
     hasTotal_ = true;

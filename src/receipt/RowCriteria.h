@@ -1,7 +1,6 @@
 #pragma once
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -38,7 +37,8 @@ class RowCriteria {
   // nearest the row's start are looked at first.
   bool MeetsRowCriteria(const unsigned char* row) const {
     const double saleTime = SaleTime(row);
-    if (!(std::fabs(saleTime) < kFirstDayPastCalendar)) {  // no date, where DateText fails
+    // No date, where DateText fails.
+    if (!(saleTime > -kFirstDayPastCalendar && saleTime < pastCalendar_)) {
       return false;
     }
     if (hasDays_ && !(saleTime >= fromDay_ && saleTime < dayAfterTo_)) {
@@ -61,6 +61,9 @@ class RowCriteria {
  private:
   bool HasNumber(const unsigned char* row) const;
 
+  // The day bounds are the first day values that DateText, rounding to the second, shows on
+  // the day, so that the search finds the date the copy shows.
+  double pastCalendar_ = FirstDayValueShownOn(static_cast<std::int64_t>(kFirstDayPastCalendar));
   bool hasDays_ = false;
   double fromDay_ = 0;     // 0 when open: a negative SaleTime never meets a day bound
   double dayAfterTo_ = 0;  // infinity when open

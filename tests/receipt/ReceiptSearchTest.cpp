@@ -8,6 +8,7 @@
 #include <new>
 
 #include "DataFiles.h"
+#include "DateTimeText.h"
 #include "ErrorNumber.h"
 #include "ReceiptSearch.h"
 #include "SearchTerms.h"
@@ -142,6 +143,64 @@ TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
   EXPECT_EQ(ErrorNumberOf(
                 [&] { FindReceipts(rowsOnly.DataPath() + "puuttuu/", SystemFileSystem(), {}); }),
             kFileNotFound);
+}
+
+TEST(ReceiptSearchDays, TheDayIsTheDateTheCopyShows) {
+  // Around the midnights that begin and end 27 March 2025 (day 45743), and the calendar's end.
+  constexpr double k23595 = 86399.5 / 86400;
+  constexpr double k23594 = 86399.4 / 86400;
+  const std::vector<Row> rows = {
+      {.voucher = "000001", .saleTime = k27March2025 - 1 + k23594},  // 26.03. 23:59:59
+      {.voucher = "000002", .saleTime = k27March2025 - 1 + k23595},  // 27.03. 00:00:00
+      {.voucher = "000003", .saleTime = k27March2025 + k23594},      // 27.03. 23:59:59
+      {.voucher = "000004", .saleTime = k27March2025 + k23595},      // 28.03. 00:00:00
+      {.voucher = "000005", .saleTime = 2958465 + 86399.0 / 86400},  // 31.12.9999 23:59:59
+      {.voucher = "000006", .saleTime = 2958465 + 86399.6 / 86400},  // past the calendar
+  };
+  DataDirectory directory;
+  directory.WriteRows(rows);
+  struct Case {
+    const char* from;
+    const char* to;
+    std::vector<std::string> vouchers;
+  };
+  const std::vector<Case> cases = {
+      {"26.03.2025", "26.03.2025", {"000001"}},
+      {"27.03.2025", "27.03.2025", {"000002", "000003"}},
+      {"28.03.2025", "28.03.2025", {"000004"}},
+      {"27.03.2025", "28.03.2025", {"000002", "000003", "000004"}},
+      {"31.12.9999", "31.12.9999", {"000005"}},
+      {"01.01.2025", "31.12.9999", {"000001", "000002", "000003", "000004", "000005"}},
+  };
+  for (const Case& c : cases) {
+    const SearchResult result = FindReceipts(directory.DataPath(), SystemFileSystem(),
+                                             {.fromDay = Day(c.from), .toDay = Day(c.to)});
+    std::vector<std::string> vouchers;
+    for (const ReceiptHit& hit : result.hits) {
+      vouchers.push_back(VoucherText(hit));
+    }
+    EXPECT_EQ(vouchers, c.vouchers) << c.from << " to " << c.to;
+  }
+  // Without criteria every row with a date, the one past the calendar left out.
+  EXPECT_EQ(FindReceipts(directory.DataPath(), SystemFileSystem(), {}).matched, 5);
+}
+
+TEST(ReceiptSearchDays, FirstValueShownOnADayIsExact) {
+  // The value itself shows the day, the double just below it the day before.
+  for (std::int64_t day : {1, 2, 36526, 45743, 1 << 20, 2958465}) {
+    const double first = FirstDayValueShownOn(day);
+    const double below = std::nextafter(first, 0.0);
+    EXPECT_EQ(DateText(first), DateText(static_cast<double>(day))) << day;
+    EXPECT_EQ(TimeText(first), "00:00:00") << day;
+    EXPECT_EQ(DateText(below), DateText(static_cast<double>(day - 1))) << day;
+    EXPECT_EQ(TimeText(below), "23:59:59") << day;
+  }
+  const double pastCalendar = FirstDayValueShownOn(2958466);
+  EXPECT_EQ(ErrorNumberOf([&] { DateText(pastCalendar); }), kOverflow);
+  EXPECT_EQ(DateText(std::nextafter(pastCalendar, 0.0)), "31.12.9999");
+  for (std::int64_t day : {0, -1, -45743}) {
+    EXPECT_EQ(FirstDayValueShownOn(day), 0.0) << day;
+  }
 }
 
 TEST(ReceiptSearchCount, TakesWholeRowsOnly) {

@@ -101,6 +101,8 @@ std::u32string NameOf(int product) {
   return name + std::u32string(25 - name.size(), U' ');
 }
 
+const std::u32string kBlankName(25, U' ');
+
 TEST(LookUpProduct, ProbesOfSevenRecords) {
   struct Case {
     std::string code;
@@ -133,6 +135,7 @@ TEST(LookUpProduct, ProbesOfSevenRecords) {
     EXPECT_EQ(lookUp.Find(c.code), c.probes) << c.code;
     if (c.product == 0) {
       EXPECT_TRUE(lookUp.ProductsRead().empty()) << c.code;
+      EXPECT_EQ(lookUp.Name(), kBlankName) << c.code;
     } else {
       EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{c.product}) << c.code;
       EXPECT_EQ(lookUp.Name(), NameOf(c.product));
@@ -180,30 +183,29 @@ TEST(LookUpProduct, HitReadsTheProductNamedByTheIndexRecord) {
   }
 }
 
-TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
+TEST(LookUpProduct, AMissGivesABlankNameWhateverWasFoundBefore) {
   Bytes index = Index({{"1000000000000", 2}, {"Abc          ", 1}});
   LookUp lookUp(index, 2);
 
-  // Before any hit the buffer is all zero bytes.
+  // Before any hit, and after one.
   lookUp.Find("0000000000000");
-  EXPECT_EQ(lookUp.Name(), std::u32string(25, U'\0'));
-
-  lookUp.Find("1000000000000");
-  const std::u32string found = NameOf(2);
-  ASSERT_EQ(lookUp.Name(), found);
+  EXPECT_EQ(lookUp.Name(), kBlankName);
   // Codes that differ only in case or in leading spaces do not match; all 13 characters
   // count, and a NUL is not a space.
   for (std::string code : {"abc          ", "ABC          ", " Abc         ", " 1000000000000",
                            "100000000000 ", "1000000000001"}) {
     const std::string code13 = code.substr(0, 13);
+    lookUp.Find("1000000000000");
+    ASSERT_EQ(lookUp.Name(), NameOf(2));
     lookUp.Find(code13);
     EXPECT_TRUE(lookUp.ProductsRead().empty()) << "[" << code13 << "]";
-    EXPECT_EQ(lookUp.Name(), found) << "[" << code13 << "]";
+    EXPECT_EQ(lookUp.Name(), kBlankName) << "[" << code13 << "]";
   }
+  lookUp.Find("1000000000000");
   lookUp.code = Code("Abc");
   lookUp.code[12] = U'\0';
   lookUp.Run();
-  EXPECT_EQ(lookUp.Name(), found);
+  EXPECT_EQ(lookUp.Name(), kBlankName);
 
   // Trailing spaces are part of the code and match when equal.
   lookUp.Find("Abc          ");
@@ -211,12 +213,12 @@ TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
 }
 
 TEST(LookUpProduct, EmptyOrTooShortIndexReadsNothing) {
-  for (std::size_t length : {0, 1, 9}) {
+  for (std::size_t length : {0, 1, 9, 17}) {
     LookUp lookUp(Bytes(length, '0'), 1);
     lookUp.product.ProductName.fill(U'x');
     lookUp.probe.ProductRecordNumber = 77;
     EXPECT_TRUE(lookUp.Find("0000000000000").empty()) << length << " bytes";
-    EXPECT_EQ(lookUp.Name(), std::u32string(25, U'x'));
+    EXPECT_EQ(lookUp.Name(), kBlankName) << length << " bytes";
     EXPECT_EQ(lookUp.probe.ProductRecordNumber, 77);
   }
   LookUp single(SortedIndex(1), 1);
@@ -279,6 +281,7 @@ TEST(LookUpProduct, APartialLastIndexRecordIsNeverProbed) {
         EXPECT_LE(probe, n) << n << " records + " << extra << " bytes";
       }
       EXPECT_TRUE(lookUp.ProductsRead().empty()) << n << " records + " << extra << " bytes";
+      EXPECT_EQ(lookUp.Name(), kBlankName) << n << " records + " << extra << " bytes";
     }
   }
 }

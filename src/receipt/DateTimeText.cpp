@@ -2,7 +2,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+#include <string>
 
 #include "RuntimeError.h"
 
@@ -51,27 +52,45 @@ std::chrono::year_month_day DateOfDay(double wholeDays) {
   return sys_days{year{1899} / December / 30} + days{static_cast<std::int64_t>(wholeDays)};
 }
 
+// Appends the value as exactly `width` digits, zeros in front; cheaper than a formatted print
+// when a search lists a hundred thousand receipts.
+void AppendDigits(std::string& text, unsigned value, int width) {
+  char digits[4];
+  for (int i = width; i-- > 0; value /= 10) {
+    digits[i] = static_cast<char>('0' + value % 10);
+  }
+  text.append(digits, static_cast<std::size_t>(width));
+}
+
 }  // namespace
 
 std::string DateText(double dayValue) {
   const std::chrono::year_month_day date = DateOfDay(ShownMoment(dayValue).wholeDays);
-  const int year = static_cast<int>(date.year());
+  const auto year = static_cast<unsigned>(static_cast<int>(date.year()));
   const unsigned month = static_cast<unsigned>(date.month());
-  char text[16];
+  std::string text;
   if (dayValue >= 0) {
-    std::snprintf(text, sizeof text, "%02u.%02u.%04d", static_cast<unsigned>(date.day()), month,
-                  year);
+    AppendDigits(text, static_cast<unsigned>(date.day()), 2);
+    text += '.';
+    AppendDigits(text, month, 2);
+    text += '.';
+    AppendDigits(text, year, 4);
   } else {
-    std::snprintf(text, sizeof text, "%04d-%02u", year, month);
+    AppendDigits(text, year, 4);
+    text += '-';
+    AppendDigits(text, month, 2);
   }
   return text;
 }
 
 std::string TimeText(double dayValue) {
-  const int seconds = ShownMoment(dayValue).seconds;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
-                seconds % 60);
+  const auto seconds = static_cast<unsigned>(ShownMoment(dayValue).seconds);
+  std::string text;
+  AppendDigits(text, seconds / 3600, 2);
+  text += ':';
+  AppendDigits(text, seconds / 60 % 60, 2);
+  text += ':';
+  AppendDigits(text, seconds % 60, 2);
   return text;
 }
 

@@ -276,6 +276,9 @@ TEST(Renderer, FindExitCodesAndMessages) {
   EXPECT_EQ(none.exitCode, 1);
   EXPECT_EQ(none.out, "");
   EXPECT_EQ(none.err, "Kuitteja ei löytynyt.\n");
+  // The smallest total a row can hold is a criterion like any other.
+  EXPECT_EQ(renderer.Run({"--data", data, "--find", "--amount", "-922337203685477,5808"}).exitCode,
+            1);
 
   const Outcome failed = renderer.Run({"--data", data + "/puuttuu", "--find"});
   EXPECT_EQ(failed.exitCode, 2);
@@ -294,6 +297,7 @@ TEST(Renderer, FindExitCodesAndMessages) {
                                              {"--to"},
                                              {"--amount", "20,19191"},
                                              {"--amount", "1,234,5"},
+                                             {"--amount", "-922337203685477,5809"},
                                              {"--amount", "20,19", "--amount", "7"},
                                              {"--product", " "},
                                              {"--number", "10 001"},

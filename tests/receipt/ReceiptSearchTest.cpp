@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <new>
@@ -120,6 +121,121 @@ TEST_F(ReceiptSearch, EachCriterionAndItsEdges) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Lines(c.criteria), c.lines) << c.what;
+  }
+}
+
+// Totals rows whose product rows come before them, as a till writes them, and after them,
+// as when a number comes round again further on in the file.
+TEST(ReceiptSearchByProduct, RowsBeforeAndAfterTheTotalsRowCount) {
+  const std::string code = "6410000000011";
+  const Row totals100{.voucher = "000100", .saleTime = k27March2025, .priceRaw = 10000};
+  const Row totals200{.voucher = "000200", .saleTime = k27March2025, .priceRaw = 20000};
+  const Row item100{.voucher = "000100", .productCode = code};
+  const Row item200{.voucher = "000200", .productCode = code};
+  const Row otherItem{.voucher = "000300", .productCode = "6410000000028"};
+  const Row unrendered200{.kind = "X", .voucher = "000200", .productCode = code};
+  struct Case {
+    const char* what;
+    std::vector<Row> rows;
+    std::vector<std::string> vouchers;
+  };
+  const std::vector<Case> cases = {
+      {"products first", {item100, totals100, item200, totals200}, {"000100", "000200"}},
+      {"a product after its totals row",
+       {totals100, item200, totals200, item100},
+       {"000100", "000200"}},
+      {"only after, in file order", {totals200, totals100, item100, item200}, {"000200", "000100"}},
+      {"a row of another voucher or kind does not count",
+       {totals100, unrendered200, totals200, otherItem, item100},
+       {"000100"}},
+      {"one product row for both totals rows of its voucher",
+       {totals100, item100, totals100},
+       {"000100", "000100"}},
+      {"no product row", {totals100, otherItem, totals200}, {}},
+  };
+  for (const Case& c : cases) {
+    DataDirectory directory;
+    directory.WriteRows(c.rows);
+    for (const std::size_t limit : {std::size_t{1}, std::size_t{10}}) {
+      const SearchResult result =
+          FindReceipts(directory.DataPath(), SystemFileSystem(), {.productCode = code}, limit);
+      std::vector<std::string> vouchers;
+      for (const ReceiptHit& hit : result.hits) {
+        vouchers.push_back(VoucherText(hit));
+      }
+      std::vector<std::string> expected = c.vouchers;
+      expected.resize(std::min(expected.size(), limit));
+      EXPECT_EQ(vouchers, expected) << c.what << ", limit " << limit;
+      EXPECT_EQ(result.matched, static_cast<std::int64_t>(c.vouchers.size())) << c.what;
+    }
+  }
+}
+
+// Every way a voucher field can hold a number: zeros in front, spaces on either side.
+TEST(ReceiptSearchByNumber, TheFieldsThatShowTheNumber) {
+  const std::vector<std::string> fields = {"000100", "  100 ", "100   ", " 0100 ",
+                                           "0 100 ", "1000  ", "000000", "   0  ",
+                                           "0     ", " 0 0  ", "      ", "12345 "};
+  std::vector<Row> rows;
+  for (const std::string& field : fields) {
+    rows.push_back({.voucher = field, .saleTime = k27March2025});
+  }
+  DataDirectory directory;
+  directory.WriteRows(rows);
+  struct Case {
+    const char* number;
+    std::vector<std::string> vouchers;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"100", {"000100", "  100 ", "100   ", " 0100 "}},
+           {"0000100", {"000100", "  100 ", "100   ", " 0100 "}},
+           {"1000", {"1000  "}},
+           {"0", {"000000", "   0  ", "0     "}},
+           {"00000000", {"000000", "   0  ", "0     "}},
+           {"12345", {"12345 "}},
+           {"1234567", {}},
+       }) {
+    std::vector<std::string> vouchers;
+    for (const ReceiptHit& hit :
+         FindReceipts(directory.DataPath(), SystemFileSystem(), {.number = c.number}).hits) {
+      vouchers.push_back(VoucherText(hit));
+    }
+    EXPECT_EQ(vouchers, c.vouchers) << c.number;
+  }
+}
+
+// The smallest and the largest total a row can hold, and those next to them.
+TEST(ReceiptSearchByTotal, BothEndsOfTheRange) {
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  DataDirectory directory;
+  directory.WriteRows({
+      {.voucher = "000001", .saleTime = k27March2025, .priceRaw = kMin},
+      {.voucher = "000002", .saleTime = k27March2025, .priceRaw = kMin + 49},
+      {.voucher = "000003", .saleTime = k27March2025, .priceRaw = kMin + 59},
+      {.voucher = "000004", .saleTime = k27March2025, .priceRaw = kMax - 58},
+      {.voucher = "000005", .saleTime = k27March2025, .priceRaw = kMax - 7},
+      {.voucher = "000006", .saleTime = k27March2025, .priceRaw = kMax},
+  });
+  struct Case {
+    const char* amount;
+    std::vector<std::string> vouchers;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"-922337203685477,5808", {"000001"}},
+           {"-922337203685477,58", {"000001", "000002"}},
+           {"-922337203685477,5749", {"000003"}},
+           {"-922337203685477,57", {"000003"}},
+           {"922337203685477,57", {"000004"}},
+           {"922337203685477,58", {"000005", "000006"}},
+           {"922337203685477,5807", {"000006"}},
+       }) {
+    std::vector<std::string> vouchers;
+    for (const ReceiptHit& hit :
+         FindReceipts(directory.DataPath(), SystemFileSystem(), {.total = Amount(c.amount)}).hits) {
+      vouchers.push_back(VoucherText(hit));
+    }
+    EXPECT_EQ(vouchers, c.vouchers) << c.amount;
   }
 }
 
@@ -258,14 +374,19 @@ TEST(SearchTerms, AmountsWithEitherSeparator) {
                                          {"-0,01", -100, 2},
                                          {"7", 70000, 0},
                                          {"0,1234", 1234, 4},
-                                         {"922337203685477,5807", INT64_MAX, 4}}) {
+                                         {"922337203685477,5807", INT64_MAX, 4},
+                                         {"922337203685477,58", INT64_MAX - 7, 2},
+                                         {"-922337203685477,5808", INT64_MIN, 4},
+                                         {"-922337203685477.58", INT64_MIN + 8, 2},
+                                         {"-0000922337203685477,5808", INT64_MIN, 4}}) {
     const auto amount = ParseAmount(c.text);
     ASSERT_TRUE(amount) << c.text;
     EXPECT_EQ(amount->value.raw(), c.raw) << c.text;
     EXPECT_EQ(amount->decimals, c.decimals) << c.text;
   }
   for (const char* bad : {"", "-", ",5", "7,", "1,23456", "1 000", "1,2,3", "--1", "+1", "1e3",
-                          "922337203685477,5808"}) {
+                          "922337203685477,5808", "922337203685477,59", "-922337203685477,5809",
+                          "-922337203685477,59", "18446744073709551616", "-18446744073709551616"}) {
     EXPECT_EQ(ParseAmount(bad), std::nullopt) << bad;
   }
 }

@@ -64,7 +64,7 @@ QString Summary(std::size_t shown, std::int64_t matched) {
     return QStringLiteral("Kuitteja ei löytynyt.");
   }
   if (static_cast<std::int64_t>(shown) < matched) {
-    return QStringLiteral("Löytyi %1 kuittia; näytetään %2 ensimmäistä.")
+    return QStringLiteral("Löytyi %1 kuittia; näytetään %2 viimeisintä.")
         .arg(Count(matched), Count(static_cast<std::int64_t>(shown)));
   }
   return matched == 1 ? QStringLiteral("Löytyi 1 kuitti.")

@@ -36,13 +36,16 @@ QDateEdit* MakeDayEdit(QWidget* parent, const char* name) {
   return edit;
 }
 
-QLineEdit* MakeField(QWidget* parent, const char* name, const QString& pattern, int maxLength) {
+QLineEdit* MakeField(QWidget* parent, const char* name, const QString& pattern,
+                     std::optional<int> maxLength) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
   if (!pattern.isEmpty()) {
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
   }
-  field->setMaxLength(maxLength);
+  if (maxLength) {
+    field->setMaxLength(*maxLength);
+  }
   return field;
 }
 
@@ -101,7 +104,8 @@ SearchDialog::SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& mess
   total_ = MakeField(this, "total", QStringLiteral("-?[0-9]{0,14}([.,][0-9]{0,4})?"), 20);
   total_->setPlaceholderText(QStringLiteral("esim. 20,19"));
   product_ = MakeField(this, "product", QString(), 13);
-  number_ = MakeField(this, "number", QStringLiteral("[0-9]*"), 6);
+  // Any number of digits, as the command line takes them: leading zeros are allowed.
+  number_ = MakeField(this, "number", QStringLiteral("[0-9]*"), std::nullopt);
   number_->setPlaceholderText(QStringLiteral("etunollia ei tarvita"));
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Yhteensä"), total_);

@@ -106,6 +106,33 @@ TEST_F(SearchDialogTest, AtMostTheThousandMostRecentRowsAreShownInFileOrder) {
             QStringLiteral("Löytyi 3\u00A0002 kuittia; näytetään 1\u00A0000 viimeisintä."));
 }
 
+TEST_F(SearchDialogTest, TheNumberTakesDigitsOnlyAndAsManyAsTyped) {
+  SearchDialog* dialog = Open(Qt::Key_F3);
+  ASSERT_NE(dialog, nullptr);
+  In<QGroupBox>(dialog, "days")->setChecked(false);
+  auto* number = In<QLineEdit>(dialog, "number");
+  auto* results = In<QTableWidget>(dialog, "results");
+  struct Case {
+    QString typed;
+    QString kept;
+    int rows;
+  };
+  // M103871 is one of the two receipts of the sample data with two totals rows.
+  for (const Case& c : {Case{QStringLiteral("0103871"), QStringLiteral("0103871"), 2},
+                        Case{QStringLiteral("M1 03871-001"), QStringLiteral("103871001"), 0},
+                        Case{QString(60, QLatin1Char('0')) + QStringLiteral("103871"),
+                             QString(60, QLatin1Char('0')) + QStringLiteral("103871"), 2}}) {
+    number->clear();
+    QTest::keyClicks(number, c.typed);
+    EXPECT_EQ(number->text(), c.kept) << c.typed.toStdString();
+    QTest::keyClick(number, Qt::Key_Return);
+    ASSERT_EQ(results->rowCount(), c.rows) << c.typed.toStdString();
+    for (int row = 0; row < c.rows; ++row) {
+      EXPECT_EQ(results->item(row, 0)->text(), QStringLiteral("M103871-001"));
+    }
+  }
+}
+
 TEST_F(SearchDialogTest, ErrorsAreShownAndTheDialogStaysOpen) {
   const QString missing = Samples().directory + QStringLiteral("puuttuu/");
   form.SetDataPath(missing);

@@ -13,9 +13,11 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "BusyCursor.h"
 #include "DateTimeText.h"
+#include "DayEdit.h"
 #include "FetchErrorReport.h"
 #include "MessageBoxes.h"
 #include "PlatformSettings.h"
@@ -29,10 +31,8 @@ namespace {
 enum Column { kVoucherColumn, kDayColumn, kTimeColumn, kTotalColumn };
 
 QDateEdit* MakeDayEdit(QWidget* parent, const char* name) {
-  auto* edit = new QDateEdit(QDate::currentDate(), parent);
+  auto* edit = new DayEdit(QDate::currentDate(), parent);
   edit->setObjectName(QString::fromLatin1(name));
-  edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-  edit->setCalendarPopup(true);
   return edit;
 }
 
@@ -100,6 +100,17 @@ SearchDialog::SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& mess
   dayLayout->addWidget(new QLabel(QStringLiteral("Asti"), days_));
   dayLayout->addWidget(toDay_);
   dayLayout->addStretch();
+  // A range is never empty: a start past the end takes the end along, and the other way round.
+  connect(fromDay_, &QDateEdit::dateChanged, this, [this](const QDate& from) {
+    if (from > toDay_->date()) {
+      toDay_->setDate(from);
+    }
+  });
+  connect(toDay_, &QDateEdit::dateChanged, this, [this](const QDate& to) {
+    if (to < fromDay_->date()) {
+      fromDay_->setDate(to);
+    }
+  });
 
   total_ = MakeField(this, "total", QStringLiteral("-?[0-9]{0,14}([.,][0-9]{0,4})?"), 20);
   total_->setPlaceholderText(QStringLiteral("esim. 20,19"));

@@ -119,15 +119,14 @@ void Form1::HaeKuitti() {
     messages_.Show(FetchErrorReport(error, dataPath_));
   }
   SetCommandsEnabled(true);
-  // Whatever the outcome, the next number types over the last one.
-  voucherBox_->setFocus();
-  voucherBox_->selectAll();
+  ReadyForTheNextNumber();
 }
 
 void Form1::PrintCopy() {
   const QString copy = copyBox_->CopyText();
   if (copy.isEmpty()) {
     messages_.Show(QStringLiteral("Ei haettua tositetta."));
+    ReadyForTheNextNumber();
     return;
   }
   SetCommandsEnabled(false);
@@ -138,6 +137,13 @@ void Form1::PrintCopy() {
     messages_.Show(PrintErrorMessage(error));
   }
   SetCommandsEnabled(true);
+  ReadyForTheNextNumber();
+}
+
+void Form1::ReadyForTheNextNumber() {
+  // Whatever the outcome, the next number types over the last one, not into the copy.
+  voucherBox_->setFocus();
+  voucherBox_->selectAll();
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {

@@ -58,6 +58,10 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   icon.addFile(QStringLiteral(":/icons/kuittikopio-16.png"), QSize(16, 16));
   setWindowIcon(icon);
   setFixedSize(Pixels(9030), Pixels(8175));
+  // The layout is fixed, so a maximise button would do nothing.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
 
   // Created in the order of their tab index, which gives the tab order.
   copyBox_ = Place(new CopyTextBox(this), "Text1", TwipsRect(0, 600, 9015, 7215));

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <tuple>
 
 #include "DataFiles.h"
 #include "ErrorNumber.h"
@@ -182,11 +183,20 @@ TEST(SearchTerms, DaysInEitherForm) {
   EXPECT_EQ(ParseDay("2000-01-01"), 36526);
   EXPECT_EQ(ParseDay("29.02.2024"), ParseDay("28.02.2024").value() + 1);
   EXPECT_EQ(ParseDay("31.12.9999"), 2958465);
-  for (const char* bad :
-       {"", "29.02.2025", "31.04.2025", "00.01.2025", "1.13.2025", "1.1.25", "2025-1-01",
-        "2025/01/01", "01.01.2025.", "1..2025", "+1.01.2025", "01.01.10000", "01.01.0000"}) {
-    EXPECT_EQ(ParseDay(bad), std::nullopt) << bad;
+  // Written in neither form, or a day that does not exist; only the latter has the form.
+  for (const char* malformed : {"", "1.1.25", "2025-1-01", "2025/01/01", "01.01.2025.", "1..2025",
+                                "+1.01.2025", "01.01.10000"}) {
+    EXPECT_EQ(ParseDay(malformed), std::nullopt) << malformed;
+    EXPECT_FALSE(ReadDayForm(malformed).has_value()) << malformed;
   }
+  for (const char* missing :
+       {"29.02.2025", "31.04.2025", "00.01.2025", "1.13.2025", "01.01.0000", "2025-02-30"}) {
+    EXPECT_EQ(ParseDay(missing), std::nullopt) << missing;
+    EXPECT_TRUE(ReadDayForm(missing).has_value()) << missing;
+  }
+  const auto written = ReadDayForm("31.2.2025");
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(std::tie(written->year, written->month, written->day), std::make_tuple(2025, 2, 31));
 }
 
 TEST(SearchTerms, AmountsWithEitherSeparator) {

@@ -23,17 +23,22 @@ int TitleBarWidth(const QString& title) {
 
 }  // namespace
 
-void QtMessageBoxes::Show(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, WindowCaption(), text, QMessageBox::Ok,
-                  QApplication::activeWindow());
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, QWidget* owner) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, WindowCaption(), text,
+                                           QMessageBox::Ok, owner);
   // A box sized to a short text would cut its title: "Kor… lux".
-  auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+  auto* grid = qobject_cast<QGridLayout*>(box->layout());
+  grid->addItem(new QSpacerItem(TitleBarWidth(box->windowTitle()), 0, QSizePolicy::Minimum,
                                 QSizePolicy::Minimum),
                 grid->rowCount(), 0, 1, grid->columnCount());
+  return box;
+}
+
+void QtMessageBoxes::Show(const QString& text) {
+  const auto box = MakeMessageBox(text, QApplication::activeWindow());
   // A fetch shows its messages while the busy cursor is up; the box itself takes clicks.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
-  box.exec();
+  box->exec();
   QApplication::restoreOverrideCursor();
 }
 

@@ -58,6 +58,10 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   icon.addFile(QStringLiteral(":/icons/kuittikopio-16.png"), QSize(16, 16));
   setWindowIcon(icon);
   setFixedSize(Pixels(9030), Pixels(8175));
+  // The layout is fixed, so a maximise button would do nothing.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
 
   // Created in the order of their tab index, which gives the tab order.
   copyBox_ = Place(new CopyTextBox(this), "Text1", TwipsRect(0, 600, 9015, 7215));
@@ -119,15 +123,14 @@ void Form1::HaeKuitti() {
     messages_.Show(FetchErrorReport(error, dataPath_));
   }
   SetCommandsEnabled(true);
-  // Whatever the outcome, the next number types over the last one.
-  voucherBox_->setFocus();
-  voucherBox_->selectAll();
+  ReadyForTheNextNumber();
 }
 
 void Form1::PrintCopy() {
   const QString copy = copyBox_->CopyText();
   if (copy.isEmpty()) {
     messages_.Show(QStringLiteral("Ei haettua tositetta."));
+    ReadyForTheNextNumber();
     return;
   }
   SetCommandsEnabled(false);
@@ -138,6 +141,13 @@ void Form1::PrintCopy() {
     messages_.Show(PrintErrorMessage(error));
   }
   SetCommandsEnabled(true);
+  ReadyForTheNextNumber();
+}
+
+void Form1::ReadyForTheNextNumber() {
+  // Whatever the outcome, the next number types over the last one, not into the copy.
+  voucherBox_->setFocus();
+  voucherBox_->selectAll();
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {

@@ -33,9 +33,11 @@ class Form1 final : public QWidget {
   void HaeKuitti();
 
  private:
-  // Prints the copy box's text; a failure is reported and gives both commands back.
+  // Prints the copy box's text; a failure is reported and gives both commands back. The focus
+  // ends in the voucher box with its text selected, as after a fetch.
   void PrintCopy();
   void SetCommandsEnabled(bool enabled);
+  void ReadyForTheNextNumber();
 
   Module1 module_;
   QString dataPath_;

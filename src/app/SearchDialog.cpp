@@ -13,9 +13,11 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "BusyCursor.h"
 #include "DateTimeText.h"
+#include "DayEdit.h"
 #include "FetchErrorReport.h"
 #include "MessageBoxes.h"
 #include "PlatformSettings.h"
@@ -29,20 +31,21 @@ namespace {
 enum Column { kVoucherColumn, kDayColumn, kTimeColumn, kTotalColumn };
 
 QDateEdit* MakeDayEdit(QWidget* parent, const char* name) {
-  auto* edit = new QDateEdit(QDate::currentDate(), parent);
+  auto* edit = new DayEdit(QDate::currentDate(), parent);
   edit->setObjectName(QString::fromLatin1(name));
-  edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-  edit->setCalendarPopup(true);
   return edit;
 }
 
-QLineEdit* MakeField(QWidget* parent, const char* name, const QString& pattern, int maxLength) {
+QLineEdit* MakeField(QWidget* parent, const char* name, const QString& pattern,
+                     std::optional<int> maxLength) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
   if (!pattern.isEmpty()) {
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
   }
-  field->setMaxLength(maxLength);
+  if (maxLength) {
+    field->setMaxLength(*maxLength);
+  }
   return field;
 }
 
@@ -64,7 +67,7 @@ QString Summary(std::size_t shown, std::int64_t matched) {
     return QStringLiteral("Kuitteja ei löytynyt.");
   }
   if (static_cast<std::int64_t>(shown) < matched) {
-    return QStringLiteral("Löytyi %1 kuittia; näytetään %2 ensimmäistä.")
+    return QStringLiteral("Löytyi %1 kuittia; näytetään %2 viimeisintä.")
         .arg(Count(matched), Count(static_cast<std::int64_t>(shown)));
   }
   return matched == 1 ? QStringLiteral("Löytyi 1 kuitti.")
@@ -97,11 +100,23 @@ SearchDialog::SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& mess
   dayLayout->addWidget(new QLabel(QStringLiteral("Asti"), days_));
   dayLayout->addWidget(toDay_);
   dayLayout->addStretch();
+  // A range is never empty: a start past the end takes the end along, and the other way round.
+  connect(fromDay_, &QDateEdit::dateChanged, this, [this](const QDate& from) {
+    if (from > toDay_->date()) {
+      toDay_->setDate(from);
+    }
+  });
+  connect(toDay_, &QDateEdit::dateChanged, this, [this](const QDate& to) {
+    if (to < fromDay_->date()) {
+      fromDay_->setDate(to);
+    }
+  });
 
   total_ = MakeField(this, "total", QStringLiteral("-?[0-9]{0,14}([.,][0-9]{0,4})?"), 20);
   total_->setPlaceholderText(QStringLiteral("esim. 20,19"));
   product_ = MakeField(this, "product", QString(), 13);
-  number_ = MakeField(this, "number", QStringLiteral("[0-9]*"), 6);
+  // Any number of digits, as the command line takes them: leading zeros are allowed.
+  number_ = MakeField(this, "number", QStringLiteral("[0-9]*"), std::nullopt);
   number_->setPlaceholderText(QStringLiteral("etunollia ei tarvita"));
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Yhteensä"), total_);

@@ -18,7 +18,7 @@ class SearchDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  // Results shown at most; the dialog tells how many more matched.
+  // Results shown at most, the most recent ones; the dialog tells how many matched.
   static constexpr std::size_t kMaxShown = 1000;
 
   SearchDialog(QWidget* parent, QString dataPath, MessageBoxes& messages);

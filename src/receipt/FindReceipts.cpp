@@ -27,12 +27,24 @@ ReceiptHit HitOf(const unsigned char* row) {
   return hit;
 }
 
-// Keeps the first hits up to the limit, and counts them all.
+// Keeps the last `limit` hits in a ring, so a loose criterion on millions of rows holds no
+// more than is shown, and counts them all.
 void Add(SearchResult& result, const unsigned char* row, std::size_t limit) {
   if (result.hits.size() < limit) {
     result.hits.push_back(HitOf(row));
+  } else if (limit > 0) {
+    result.hits[static_cast<std::size_t>(result.matched) % limit] = HitOf(row);
   }
   ++result.matched;
+}
+
+// The ring in file order again: its oldest hit is where the next one would have gone.
+void PutInFileOrder(SearchResult& result) {
+  std::vector<ReceiptHit>& hits = result.hits;
+  if (!hits.empty() && static_cast<std::size_t>(result.matched) > hits.size()) {
+    const auto oldest = static_cast<std::size_t>(result.matched) % hits.size();
+    std::rotate(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(oldest), hits.end());
+  }
 }
 
 const unsigned char* VoucherOf(const unsigned char* row) {
@@ -82,6 +94,7 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       }
     }
   }
+  PutInFileOrder(result);
   return result;
 }
 

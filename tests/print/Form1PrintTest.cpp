@@ -97,6 +97,48 @@ TEST_F(Form1PrintTest, FailedPrintIsReportedAndLeavesTheWindowUsable) {
   EXPECT_EQ(messages.texts.size(), 1);
 }
 
+TEST_F(Form1PrintTest, AfterEveryPrintTheVoucherBoxHasTheFocusAndItsWholeTextSelected) {
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  struct Case {
+    const char* what;
+    QString entry;  // fetched before the print
+    QString failAt;
+    QString message;
+  };
+  const QString notFound = QStringLiteral("99999999");
+  for (const Case& c :
+       {Case{"printed", Samples().voucher, QString(), QString()},
+        Case{"refused", Samples().voucher, QStringLiteral("Print"),
+             QStringLiteral("Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa.")},
+        Case{"failed at the end", Samples().voucher, QStringLiteral("EndDocument"),
+             QStringLiteral("Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa.")},
+        Case{"nothing fetched", notFound, QString(), QStringLiteral("Ei haettua tositetta.")}}) {
+    for (const bool byEnter : {true, false}) {
+      Fetch(c.entry);
+      messages.texts.clear();
+      script.failAt = c.failAt;
+      if (byEnter) {
+        Command(3)->setFocus();
+        QTest::keyClick(Command(3), Qt::Key_Return);
+      } else {
+        Text1()->setFocus();
+        QTest::mouseClick(Command(3), Qt::LeftButton);
+      }
+      EXPECT_EQ(messages.texts.join(QString()), c.message) << c.what << byEnter;
+      EXPECT_EQ(QApplication::focusWidget(), Text2()) << c.what << byEnter;
+      EXPECT_EQ(Text2()->selectedText(), c.entry) << c.what << byEnter;
+    }
+  }
+  // The next number typed replaces the last one in the voucher box, and the copy stays as it was.
+  Fetch(Samples().voucher);
+  const QString copy = Text1()->CopyText();
+  QTest::mouseClick(Command(3), Qt::LeftButton);
+  QTest::keyClicks(QApplication::focusWidget(), Samples().longVoucher);
+  EXPECT_EQ(Text2()->text(), Samples().longVoucher);
+  EXPECT_EQ(Text1()->CopyText(), copy);
+}
+
 // The window only reads the point-of-sale files: fetches of every outcome and prints leave them
 // byte for byte as they were, with their modification times, and create nothing beside them.
 TEST_F(Form1PrintTest, FetchingAndPrintingLeaveTheDataFilesUntouched) {

@@ -1,8 +1,8 @@
 #include "FindCommand.h"
 
-#include <cstdio>
 #include <set>
 
+#include "Console.h"
 #include "FetchErrorReport.h"
 #include "PlatformSettings.h"
 #include "RuntimeError.h"
@@ -14,10 +14,6 @@ namespace {
 constexpr int kListed = 0;
 constexpr int kNoneFound = 1;
 constexpr int kFailed = 2;
-
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
 
 }  // namespace
 
@@ -73,7 +69,7 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
   try {
     const SearchResult result = FindReceipts(dataPath, SystemFileSystem(), criteria);
     if (result.hits.empty()) {
-      Write(stderr, "Kuitteja ei löytynyt.\n");
+      WriteError("Kuitteja ei löytynyt.\n");
       return kNoneFound;
     }
     const std::string separator = RegionalNumberFormat().decimalSeparator;
@@ -82,14 +78,14 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
       lines += ListingLine(hit, separator);
       lines += '\n';
       if (lines.size() >= 64 * 1024) {
-        Write(stdout, lines);
+        WriteOutput(lines);
         lines.clear();
       }
     }
-    Write(stdout, lines);
-    return std::fflush(stdout) == 0 ? kListed : kFailed;
+    WriteOutput(lines);
+    return FlushOutput() ? kListed : kFailed;
   } catch (const RuntimeError& error) {
-    Write(stderr, FetchErrorReport(error, dataPath, pathFromSetting) + "\n");
+    WriteError(FetchErrorReport(error, dataPath, pathFromSetting) + "\n");
     return kFailed;
   }
 }

@@ -10,13 +10,17 @@
 #include <utility>
 #include <vector>
 
+#include "Console.h"
 #include "FetchErrorReport.h"
 #include "FindCommand.h"
-#include "PdfCopy.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
+#include "TextProgram.h"
 #include "Utf8.h"
+#if KUITTI_PDF_COPY
+#include "PdfCopy.h"
+#endif
 
 namespace {
 
@@ -24,8 +28,14 @@ constexpr int kFound = 0;
 constexpr int kNotFound = 1;
 constexpr int kFailed = 2;
 
+// The --pdf option, and where the setting and the decimal separator come from, depend on the
+// platform: the Windows build has no PDF writer.
 constexpr std::string_view kUsage =
-    "Usage: kuittikopio-text [--data DIR] [--pdf FILE] [--] ENTRY\n"
+    "Usage: kuittikopio-text [--data DIR]"
+#if KUITTI_PDF_COPY
+    " [--pdf FILE]"
+#endif
+    " [--] ENTRY\n"
     "       kuittikopio-text [--data DIR] --find [--date DAY | --from DAY --to DAY]\n"
     "                        [--amount AMOUNT] [--product CODE] [--number DIGITS]\n"
     "       kuittikopio-text --help | --version\n"
@@ -43,14 +53,25 @@ constexpr std::string_view kUsage =
     "  --number DIGITS  the voucher number, leading zeros not needed: 10001 finds 010001\n"
     "\n"
     "  --data DIR  read CASSA.001, .002, .004 and .005 from DIR; without it, the data\n"
+#ifdef _WIN32
+    "              directory is the registry value HKEY_CURRENT_USER\\Software\\\n"
+    "              VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat\n"
+#else
     "              directory is the setting [Asiakas] Datat of $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
+#endif
+#if KUITTI_PDF_COPY
     "  --pdf FILE  write the pages that \"Tulosta\" would print to FILE instead (PDF,\n"
     "              \"courier new\" 10 pt, the default printer's paper size, A4 without one);\n"
     "              FILE is replaced whole, and only when a copy was made; needs no display\n"
+#endif
     "  --help      show this text\n"
     "  --version   show the version\n"
     "\n"
+#ifdef _WIN32
+    "The decimal separator is the one of the user's regional settings.\n"
+#else
     "The decimal separator follows LC_ALL, LC_NUMERIC or LANG (a comma under fi_FI).\n"
+#endif
     "Exit status: 0 copy printed or written or receipts listed, 1 voucher not found or no\n"
     "receipt found (message on standard error), 2 error (\"Virhe N: description\" on\n"
     "standard error) or a malformed command line.\n";
@@ -114,39 +135,46 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
 
 std::string DataPathOf(const Arguments& arguments) {
   if (!arguments.hasData) {
-    return kuitti::ReadDataPathSetting().toStdString();
+    return kuitti::ReadDataPathSetting();
   }
   std::string path = arguments.dataDirectory;
-  if (!path.empty() && path.back() != '/') {
-    path += '/';
+  const std::string_view separators = kuitti::PathSeparators();
+  if (!path.empty() && separators.find(path.back()) == std::string_view::npos) {
+    path += separators.front();
   }
   return path;
 }
 
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
+int kuitti::RunTextProgram(int argc, char** argv) {
   Arguments arguments;
   if (!Parse(argc, argv, arguments)) {
-    Write(stderr, kUsage);
+    WriteError(kUsage);
     return kFailed;
   }
   if (arguments.help) {
-    Write(stdout, kUsage);
+    WriteOutput(kUsage);
     return kFound;
   }
   if (arguments.version) {
-    Write(stdout, "kuittikopio-text " KUITTI_VERSION "\n");
+    WriteOutput("kuittikopio-text " KUITTI_VERSION "\n");
     return kFound;
   }
+#if !KUITTI_PDF_COPY
+  if (arguments.hasPdf) {
+    // Before any fetch: the option cannot work here, whatever the voucher.
+    const RuntimeError noPdf(kDllLoadError,
+                             "Tämä versio ei kirjoita PDF-tiedostoja: valitsin --pdf ei ole "
+                             "käytettävissä Windowsissa.");
+    WriteError(std::string(noPdf.what()) + "\n");
+    return kFailed;
+  }
+#endif
   if (arguments.find) {
     const auto criteria = kuitti::ParseFindOptions(arguments.findOptions);
     if (!criteria) {
-      Write(stderr, kUsage);
+      WriteError(kUsage);
       return kFailed;
     }
     return kuitti::ListReceipts(DataPathOf(arguments), !arguments.hasData, *criteria);
@@ -161,17 +189,19 @@ int main(int argc, char** argv) {
     const std::optional<std::string> copy = kuitti::FetchReceiptCopy(
         module, kuitti::SystemFileSystem(), entry, kuitti::RegionalNumberFormat());
     if (!copy) {
-      Write(stderr, kuitti::NotFoundMessage(entry) + "\n");
+      WriteError(kuitti::NotFoundMessage(entry) + "\n");
       return kNotFound;
     }
+#if KUITTI_PDF_COPY
     if (arguments.hasPdf) {
       kuitti::WritePdfCopy(*copy, arguments.pdfFile);
       return kFound;
     }
-    Write(stdout, *copy);
-    return std::fflush(stdout) == 0 ? kFound : kFailed;
+#endif
+    WriteOutput(*copy);
+    return FlushOutput() ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
-    Write(stderr, kuitti::FetchErrorReport(error, dataPath, !arguments.hasData) + "\n");
+    WriteError(kuitti::FetchErrorReport(error, dataPath, !arguments.hasData) + "\n");
     return kFailed;
   }
 }

@@ -120,7 +120,7 @@ void Form1::HaeKuitti() {
     }
   } catch (const RuntimeError& error) {
     copyBox_->SetCopyText(QString());
-    messages_.Show(FetchErrorReport(error, dataPath_));
+    messages_.Show(QString::fromStdString(FetchErrorReport(error, dataPath_.toStdString())));
   }
   SetCommandsEnabled(true);
   ReadyForTheNextNumber();

@@ -197,7 +197,7 @@ void SearchDialog::Search() {
     const BusyCursor busy;
     result = FindReceipts(dataPath_.toStdString(), SystemFileSystem(), criteria, kMaxShown);
   } catch (const RuntimeError& error) {
-    messages_.Show(FetchErrorReport(error, dataPath_));
+    messages_.Show(QString::fromStdString(FetchErrorReport(error, dataPath_.toStdString())));
     return;
   }
 

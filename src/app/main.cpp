@@ -61,6 +61,6 @@ int main(int argc, char** argv) {
   }
   // The window paints before the setting is read.
   QCoreApplication::processEvents();
-  form.SetDataPath(kuitti::ReadDataPathSetting());
+  form.SetDataPath(QString::fromStdString(kuitti::ReadDataPathSetting()));
   return QApplication::exec();
 }

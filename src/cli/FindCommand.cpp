@@ -1,9 +1,9 @@
 #include "FindCommand.h"
 
-#include <cstdio>
 #include <set>
 #include <utility>
 
+#include "Console.h"
 #include "FetchErrorReport.h"
 #include "PlatformSettings.h"
 #include "RuntimeError.h"
@@ -15,10 +15,6 @@ namespace {
 constexpr int kListed = 0;
 constexpr int kNoneFound = 1;
 constexpr int kFailed = 2;
-
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
 
 }  // namespace
 
@@ -85,7 +81,7 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
   try {
     const SearchResult result = FindReceipts(dataPath, SystemFileSystem(), criteria);
     if (result.hits.empty()) {
-      Write(stderr, "Kuitteja ei löytynyt.\n");
+      WriteError("Kuitteja ei löytynyt.\n");
       return kNoneFound;
     }
     const std::string separator = RegionalNumberFormat().decimalSeparator;
@@ -98,14 +94,14 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
       AppendListingLine(lines, hit, separator);
       lines += '\n';
       if (lines.size() >= kBlockSize) {
-        Write(stdout, lines);
+        WriteOutput(lines);
         lines.clear();
       }
     }
-    Write(stdout, lines);
-    return std::fflush(stdout) == 0 ? kListed : kFailed;
+    WriteOutput(lines);
+    return FlushOutput() ? kListed : kFailed;
   } catch (const RuntimeError& error) {
-    Write(stderr, FetchErrorReport(error, dataPath, pathFromSetting) + "\n");
+    WriteError(FetchErrorReport(error, dataPath, pathFromSetting) + "\n");
     return kFailed;
   }
 }

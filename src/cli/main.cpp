@@ -2,7 +2,6 @@
 // window's text box would hold it, writes it to a PDF file as "Tulosta" would print it, or
 // lists the receipts that meet search criteria.
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -10,13 +9,17 @@
 #include <utility>
 #include <vector>
 
+#include "Console.h"
 #include "FetchErrorReport.h"
 #include "FindCommand.h"
-#include "PdfCopy.h"
 #include "PlatformSettings.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
+#include "TextProgram.h"
 #include "Utf8.h"
+#if KUITTI_PDF_COPY
+#include "PdfCopy.h"
+#endif
 
 namespace {
 
@@ -24,8 +27,14 @@ constexpr int kFound = 0;
 constexpr int kNotFound = 1;
 constexpr int kFailed = 2;
 
+// The --pdf option, and where the setting and the decimal separator come from, depend on the
+// platform: the Windows build has no PDF writer.
 constexpr std::string_view kUsage =
-    "Käyttö: kuittikopio-text [--data KANSIO] [--pdf TIEDOSTO] [--] SYÖTE\n"
+    "Käyttö: kuittikopio-text [--data KANSIO]"
+#if KUITTI_PDF_COPY
+    " [--pdf TIEDOSTO]"
+#endif
+    " [--] SYÖTE\n"
     "        kuittikopio-text [--data KANSIO] --find [--date PÄIVÄ | --from PÄIVÄ --to PÄIVÄ]\n"
     "                         [--amount SUMMA] [--product KOODI] [--number NUMERO]\n"
     "        kuittikopio-text --help | --version\n";
@@ -47,16 +56,28 @@ constexpr std::string_view kDescription =
     "  --number NUMERO     tositenumero ilman etunollia: 10001 löytää tositteen 010001\n"
     "\n"
     "  --data KANSIO    lue CASSA.001, .002, .004 ja .005 kansiosta KANSIO; ilman tätä\n"
+#ifdef _WIN32
+    "                   datakansio on rekisteriarvo HKEY_CURRENT_USER\\Software\\\n"
+    "                   VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat\n"
+#else
     "                   datakansio on asetus [Asiakas] Datat tiedostossa\n"
     "                   $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
+#endif
+#if KUITTI_PDF_COPY
     "  --pdf TIEDOSTO   kirjoita sen sijaan tiedostoon TIEDOSTO sivut, jotka \"Tulosta\"\n"
     "                   tulostaisi (PDF, \"courier new\" 10 pt, oletustulostimen paperikoko,\n"
     "                   ilman tulostinta A4); tiedosto korvataan kokonaan ja vain, kun kopio\n"
-    "                   syntyi; näyttöä ei tarvita\n"
+    "                   syntyi; laite tai nimetty putki kirjoitetaan sellaisenaan, ja - on\n"
+    "                   vakiotuloste; näyttöä ei tarvita\n"
+#endif
     "  --help           näytä tämä ohje\n"
     "  --version        näytä versio\n"
     "\n"
+#ifdef _WIN32
+    "Desimaalierotin on käyttäjän alueasetusten mukainen.\n"
+#else
     "Desimaalierotin seuraa muuttujia LC_ALL, LC_NUMERIC ja LANG (fi_FI: pilkku).\n"
+#endif
     "Paluuarvo: 0 kopio tulostettiin tai kirjoitettiin tai kuitteja lueteltiin, 1 tositetta\n"
     "tai yhtään kuittia ei löytynyt (viesti vakiovirheeseen), 2 virhe (\"Virhe N: kuvaus\"\n"
     "vakiovirheeseen) tai virheellinen komentorivi.\n";
@@ -149,41 +170,48 @@ std::optional<std::string> Parse(int argc, char** argv, Arguments& arguments) {
 int Refuse(std::string_view mistake) {
   std::string report = "kuittikopio-text: ";
   report.append(mistake).append("\n").append(kUsage);
-  std::fwrite(report.data(), 1, report.size(), stderr);
+  kuitti::WriteError(report);
   return kFailed;
 }
 
 std::string DataPathOf(const Arguments& arguments) {
   if (!arguments.hasData) {
-    return kuitti::ReadDataPathSetting().toStdString();
+    return kuitti::ReadDataPathSetting();
   }
   std::string path = arguments.dataDirectory;
-  if (!path.empty() && path.back() != '/') {
-    path += '/';
+  const std::string_view separators = kuitti::PathSeparators();
+  if (!path.empty() && separators.find(path.back()) == std::string_view::npos) {
+    path += separators.front();
   }
   return path;
 }
 
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
+int kuitti::RunTextProgram(int argc, char** argv) {
   Arguments arguments;
   if (const auto mistake = Parse(argc, argv, arguments)) {
     return Refuse(*mistake);
   }
   if (arguments.help) {
-    Write(stdout, kUsage);
-    Write(stdout, kDescription);
+    WriteOutput(kUsage);
+    WriteOutput(kDescription);
     return kFound;
   }
   if (arguments.version) {
-    Write(stdout, "kuittikopio-text " KUITTI_VERSION "\n");
+    WriteOutput("kuittikopio-text " KUITTI_VERSION "\n");
     return kFound;
   }
+#if !KUITTI_PDF_COPY
+  if (arguments.hasPdf) {
+    // Before any fetch: the option cannot work here, whatever the voucher.
+    const RuntimeError noPdf(kDllLoadError,
+                             "Tämä versio ei kirjoita PDF-tiedostoja: valitsin --pdf ei ole "
+                             "käytettävissä Windowsissa.");
+    WriteError(std::string(noPdf.what()) + "\n");
+    return kFailed;
+  }
+#endif
   if (arguments.find) {
     const kuitti::FindOptions find = kuitti::ParseFindOptions(arguments.findOptions);
     if (!find.mistake.empty()) {
@@ -201,17 +229,19 @@ int main(int argc, char** argv) {
     const std::optional<std::string> copy = kuitti::FetchReceiptCopy(
         module, kuitti::SystemFileSystem(), entry, kuitti::RegionalNumberFormat());
     if (!copy) {
-      Write(stderr, kuitti::NotFoundMessage(entry) + "\n");
+      WriteError(kuitti::NotFoundMessage(entry) + "\n");
       return kNotFound;
     }
+#if KUITTI_PDF_COPY
     if (arguments.hasPdf) {
       kuitti::WritePdfCopy(*copy, arguments.pdfFile);
       return kFound;
     }
-    Write(stdout, *copy);
-    return std::fflush(stdout) == 0 ? kFound : kFailed;
+#endif
+    WriteOutput(*copy);
+    return FlushOutput() ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
-    Write(stderr, kuitti::FetchErrorReport(error, dataPath, !arguments.hasData) + "\n");
+    WriteError(kuitti::FetchErrorReport(error, dataPath, !arguments.hasData) + "\n");
     return kFailed;
   }
 }

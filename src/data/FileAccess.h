@@ -29,7 +29,7 @@ class FileSystem {
   virtual std::unique_ptr<RandomAccessFile> OpenShared(const std::string& path) = 0;
 };
 
-// The operating system's files.
+// The operating system's files, from the platform's file layer (src/platform, kuitti_files).
 FileSystem& SystemFileSystem();
 
 // Reads until out is full or the file ends; returns the bytes read.

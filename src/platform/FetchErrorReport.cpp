@@ -6,28 +6,29 @@ namespace kuitti {
 
 namespace {
 
-QString SettingAdvice(const QString& dataPathSetting) {
-  const QString where =
-      QStringLiteral("Datakansio luetaan asetustiedoston %1 osion [Asiakas] asetuksesta Datat")
-          .arg(SettingsFilePath());
-  if (dataPathSetting.isEmpty()) {
-    return where + QStringLiteral(
-                       ", jota ei ole asetettu. Arvon pitää olla datakansion polku, "
-                       "joka päättyy merkkiin \"/\".");
+bool EndsWithSeparator(const std::string& path) {
+  return !path.empty() && PathSeparators().find(path.back()) != std::string_view::npos;
+}
+
+std::string SettingAdvice(const std::string& dataPathSetting) {
+  const std::string where = "Datakansio luetaan " + DataPathSettingSource();
+  const std::string separator = "\"" + std::string(1, PathSeparators().front()) + "\"";
+  if (dataPathSetting.empty()) {
+    return where +
+           ", jota ei ole asetettu. Arvon pitää olla datakansion polku, joka päättyy "
+           "merkkiin " +
+           separator + ".";
   }
-  return where + QStringLiteral(
-                     ", jonka arvo \"%1\" ei pääty merkkiin \"/\". Arvon pitää "
-                     "päättyä siihen, koska tiedostonimet liitetään arvoon "
-                     "sellaisenaan.")
-                     .arg(dataPathSetting);
+  return where + ", jonka arvo \"" + dataPathSetting + "\" ei pääty merkkiin " + separator +
+         ". Arvon pitää päättyä siihen, koska tiedostonimet liitetään arvoon sellaisenaan.";
 }
 
 }  // namespace
 
-QString FetchErrorReport(const RuntimeError& error, const QString& dataPathSetting) {
-  QString report = QString::fromUtf8(error.what());
-  if (error.number() == kFileNotFound && !dataPathSetting.endsWith(QLatin1Char('/'))) {
-    report += QLatin1Char('\n') + SettingAdvice(dataPathSetting);
+std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPathSetting) {
+  std::string report = error.what();
+  if (error.number() == kFileNotFound && !EndsWithSeparator(dataPathSetting)) {
+    report += '\n' + SettingAdvice(dataPathSetting);
   }
   return report;
 }
@@ -37,7 +38,7 @@ std::string FetchErrorReport(const RuntimeError& error, const std::string& dataP
   if (!pathFromSetting) {
     return error.what();
   }
-  return FetchErrorReport(error, QString::fromStdString(dataPath)).toStdString();
+  return FetchErrorReport(error, dataPath);
 }
 
 }  // namespace kuitti

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <string>
 
 #include "RuntimeError.h"
@@ -8,12 +7,13 @@
 namespace kuitti {
 
 // What the user reads when a fetch fails: "Virhe N: description". When a data file is missing
-// (error 53) and the data directory setting is empty or does not end with "/", a second line
-// says where the setting lives and what its value must look like: the usual first-day fault.
-QString FetchErrorReport(const RuntimeError& error, const QString& dataPathSetting);
+// (error 53) and the data directory setting is empty or does not end with a path separator, a
+// second line says where the setting lives and what its value must look like: the usual
+// first-day fault.
+std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPathSetting);
 
-// The same as UTF-8 for the command line, where a data directory given with --data leaves the
-// setting out of it: then the report alone.
+// The same for the command line, where a data directory given with --data leaves the setting
+// out of it: then the report alone.
 std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPath,
                              bool pathFromSetting);
 

@@ -1,21 +1,25 @@
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 #include "NumberFormat.h"
 
 namespace kuitti {
 
-// The data directory setting: organisation "Velkamora Oy", group "Asiakas", key "Datat", in
-// the per-user INI store ($XDG_CONFIG_HOME/Velkamora Oy.ini). Read only; the empty text when
-// missing; the value exactly as stored.
-QString ReadDataPathSetting();
+// The data directory setting: application "Velkamora Oy", section "Asiakas", key "Datat", in
+// the platform's per-user store (the INI file $XDG_CONFIG_HOME/Velkamora Oy.ini, or the
+// registry on Windows). Read only; UTF-8; the empty text when missing; the value exactly as
+// stored.
+std::string ReadDataPathSetting();
 
-// The full path of that INI file, whether or not it exists.
-QString SettingsFilePath();
+// Where that setting is read from, as the advice on a missing data file names it.
+std::string DataPathSettingSource();
 
-// The user's regional number settings, from LC_ALL, LC_NUMERIC or LANG, whether or not that
-// locale is installed on the machine.
+// The path separators a usable data directory ends with; the first is the one to add.
+std::string_view PathSeparators();
+
+// The user's regional number settings.
 NumberFormat RegionalNumberFormat();
 
 }  // namespace kuitti

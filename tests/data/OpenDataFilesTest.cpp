@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -133,6 +135,9 @@ TEST(OpenDataFiles, ErrorsNameTheFullPath) {
   }
 }
 
+// Wine keeps no access rights on files: the Windows counterpart is the sharing violation in
+// the tests of its file layer.
+#ifndef _WIN32
 TEST(OpenDataFiles, UnreadableFileIsPermissionDenied) {
   if (::geteuid() == 0) {
     GTEST_SKIP() << "permissions do not apply to root";
@@ -145,6 +150,7 @@ TEST(OpenDataFiles, UnreadableFileIsPermissionDenied) {
   EXPECT_EQ(error->number(), 70);
   EXPECT_NE(error->description().find(directory.DataPath() + "CASSA.004"), std::string::npos);
 }
+#endif
 
 TEST(OpenDataFiles, FilesStayOpenWhileRemovedOrRewritten) {
   // No lock: the point-of-sale system may replace a file while it is open, and the open

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,7 +10,6 @@
 
 #include "DataFiles.h"
 #include "Form1Fixture.h"
-#include "PlatformSettings.h"
 #include "QStringPrinting.h"
 #include "SampleData.h"
 
@@ -136,7 +136,8 @@ TEST_F(Form1FetchTest, ErrorsReadAsTheRenderersWithTheSettingExplainedWhereItIsA
             QStringLiteral("Virhe 6: Ylivuoto (tiedosto %1CASSA.004, tietue 2)").arg(directory));
   const QString where =
       QStringLiteral("\nDatakansio luetaan asetustiedoston %1 osion [Asiakas] asetuksesta Datat, ")
-          .arg(SettingsFilePath());
+          .arg(QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velkamora Oy"))
+                   .fileName());
   EXPECT_TRUE(messages.texts[1].endsWith(
       where + QStringLiteral("jonka arvo \"%1\" ei pääty merkkiin \"/\". Arvon pitää päättyä "
                              "siihen, koska tiedostonimet liitetään arvoon sellaisenaan.")

@@ -2,9 +2,11 @@
 // ends either in a sound copy or in a numbered error that says what is wrong.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -88,12 +90,15 @@ std::vector<Case> Cases() {
                      std::filesystem::create_directory(d.path() / "CASSA.004");
                    },
                    "123456", Outcome::kError, 75, "Ei tavallinen tiedosto: {dir}/CASSA.004"});
+#ifndef _WIN32
+  // A Windows folder holds no named pipe; the pipes of Windows are tested with its file layer.
   cases.push_back({"a named pipe in place of CASSA.002 (must not hang)",
                    [](const DataDirectory& d) {
                      Remove(d, "CASSA.002");
                      ASSERT_EQ(::mkfifo((d.path() / "CASSA.002").c_str(), 0600), 0);
                    },
                    "123456", Outcome::kError, 75, "Ei tavallinen tiedosto: {dir}/CASSA.002"});
+#endif
   cases.push_back({"the data directory itself missing",
                    [](const DataDirectory& d) { std::filesystem::remove_all(d.path()); }, "123456",
                    Outcome::kError, 53, "Tiedostoa ei löydy: {dir}/CASSA.001"});
@@ -234,6 +239,9 @@ TEST(BadInputs, EachEndsInASoundCopyOrANumberedError) {
   }
 }
 
+// Wine keeps no access rights of its own on files, so Windows has no such test here; its
+// sharing violations, which refuse an open as denied rights do, are tested with its file layer.
+#ifndef _WIN32
 RaisedError FetchError(const std::string& dataPath) {
   Module1 module;
   module.sales.DataPath = dataPath;
@@ -271,10 +279,15 @@ TEST(BadInputs, AFileWithoutReadPermissionIsNamedInTheError) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: wrong error, 2: could not drop privileges";
 }
+#endif
 
 TEST(BadInputs, ADataDirectoryWithSpacesInItsNameWorks) {
   DataDirectory parent;
+#ifdef _WIN32
+  const auto spaced = parent.path() / " kassa data";  // Windows drops spaces at a name's end
+#else
   const auto spaced = parent.path() / " kassa data ";
+#endif
   std::filesystem::create_directory(spaced);
   parent.WriteAll(kProducts, kRows);
   for (const char* name : {"CASSA.001", "CASSA.002", "CASSA.004", "CASSA.005"}) {

@@ -1,12 +1,11 @@
 #include "DataFiles.h"
 
-#include <fcntl.h>
-
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 #include "CodePage.h"
@@ -78,11 +77,18 @@ Bytes ReceiptRow(const Row& row) {
 }
 
 DataDirectory::DataDirectory() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kuitti-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot create a temporary directory");
+  // A fresh name each time: creating the directory fails when the name is taken.
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  const auto temporary = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto candidate = temporary / ("kuitti-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
   }
-  path_ = pattern;
+  throw std::runtime_error("cannot create a temporary directory");
 }
 
 DataDirectory::~DataDirectory() {
@@ -142,26 +148,6 @@ void DataDirectory::WriteAll(const std::vector<Product>& products,
 std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::map<std::string, int> OpenAccessModes(const std::filesystem::path& directory) {
-  std::map<std::string, int> modes;
-  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-    std::error_code error;
-    const auto target = std::filesystem::read_symlink(fd.path(), error);
-    if (error || !target.string().starts_with(directory.string())) {
-      continue;
-    }
-    std::ifstream info("/proc/self/fdinfo/" + fd.path().filename().string());
-    std::string key;
-    std::string value;
-    while (info >> key >> value) {
-      if (key == "flags:") {
-        modes[target.filename().string()] = std::stoi(value, nullptr, 8) & O_ACCMODE;
-      }
-    }
-  }
-  return modes;
 }
 
 }  // namespace kuitti::test

@@ -63,7 +63,8 @@ class DataDirectory {
 std::string ReadFileBytes(const std::filesystem::path& path);
 
 // The access modes (O_RDONLY ...) of this process's open descriptors on the files under the
-// directory, by file name: empty when none is left open.
+// directory, by file name: empty when none is left open. On Windows the handles of every
+// process count, told by the share modes that they refuse.
 std::map<std::string, int> OpenAccessModes(const std::filesystem::path& directory);
 
 }  // namespace kuitti::test

@@ -1,8 +1,8 @@
-#include "PlatformSettings.h"
-
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
+
+#include "PlatformSettings.h"
 
 namespace kuitti {
 
@@ -15,18 +15,23 @@ const char* const kOrganisation = "Velkamora Oy";
 
 }  // namespace
 
-QString ReadDataPathSetting() {
+std::string ReadDataPathSetting() {
   const QSettings settings(kFormat, kScope, QString::fromUtf8(kOrganisation));
   const QVariant value = settings.value(QStringLiteral("Asiakas/Datat"), QString());
   // An unquoted value with commas comes back as a list; put it together as it was written.
   if (value.typeId() == QMetaType::QStringList) {
-    return value.toStringList().join(QLatin1Char(','));
+    return value.toStringList().join(QLatin1Char(',')).toStdString();
   }
-  return value.toString();
+  return value.toString().toStdString();
 }
 
-QString SettingsFilePath() {
-  return QSettings(kFormat, kScope, QString::fromUtf8(kOrganisation)).fileName();
+std::string DataPathSettingSource() {
+  const QString file = QSettings(kFormat, kScope, QString::fromUtf8(kOrganisation)).fileName();
+  return "asetustiedoston " + file.toStdString() + " osion [Asiakas] asetuksesta Datat";
+}
+
+std::string_view PathSeparators() {
+  return "/";
 }
 
 NumberFormat RegionalNumberFormat() {

@@ -1,0 +1,192 @@
+// kuittikopio-text.exe as Windows runs it: Windows paths and the registry setting, arguments
+// in UTF-16, the regional decimal separator, and no PDF writer.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+
+#include "DataFiles.h"
+#include "Golden.h"
+#include "GoldenData.h"
+#include "Platform.h"
+#include "Process.h"
+
+namespace kuitti::test {
+namespace {
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+// The golden store in a folder of the given name inside a fresh directory.
+class NamedStore {
+ public:
+  explicit NamedStore(const std::filesystem::path& name) : folder_(parent_.path() / name) {
+    DataDirectory files;
+    WriteGoldenStore(files);
+    std::filesystem::create_directory(folder_);
+    for (const char* file : {"CASSA.001", "CASSA.002", "CASSA.004", "CASSA.005"}) {
+      std::filesystem::copy_file(files.path() / file, folder_ / file);
+    }
+  }
+  std::string Path() const { return Utf8(folder_); }
+
+ private:
+  DataDirectory parent_;
+  std::filesystem::path folder_;
+};
+
+Outcome RunText(std::vector<std::string> arguments,
+                std::vector<std::string> environment = {"LC_ALL=fi_FI.UTF-8"}) {
+  return RunProgram(KUITTI_TEXT_BINARY, {std::move(arguments), std::move(environment), ""});
+}
+
+TEST(WindowsRenderer, DataPathsOfEveryWindowsForm) {
+  const NamedStore plain("kassa");
+  const NamedStore finnish(u8"Myymälä Äö");
+  struct Case {
+    std::string dataPath;
+    std::string why;
+  };
+  const std::vector<Case> cases = {
+      {plain.Path(), "a drive path without the final separator"},
+      {plain.Path() + "\\", "a drive path with it"},
+      {plain.Path() + "/", "a forward slash as the separator"},
+      {finnish.Path(), "non-ASCII folder names, as UTF-16 arguments"},
+      {"\\\\?\\" + finnish.Path() + "\\", "the long-path form"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = RunText({"--data", c.dataPath, "123456"});
+    EXPECT_EQ(outcome.exitCode, 0) << c.why << ": " << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, "maito_rows.txt")) << c.why;
+  }
+}
+
+TEST(WindowsRenderer, PathsGoToWindowsWholeAndUnchanged) {
+  // No network share is reachable here: what shows is that the server and share part reach
+  // the API whole, with one separator added and none changed.
+  struct Case {
+    std::string dataPath;
+    std::string file;
+  };
+  const std::vector<Case> cases = {
+      {"\\\\kassa\\data", "\\\\kassa\\data\\CASSA.001"},
+      {"\\\\kassa\\data\\", "\\\\kassa\\data\\CASSA.001"},
+      {"\\\\kassa.local\\Myymälä\\data/", "\\\\kassa.local\\Myymälä\\data/CASSA.001"},
+      {"Q:\\Data", "Q:\\Data\\CASSA.001"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = RunText({"--data", c.dataPath, "123456"});
+    EXPECT_EQ(outcome.exitCode, 2) << c.dataPath;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "Virhe 53: Tiedostoa ei löydy: " + c.file + "\n");
+  }
+}
+
+TEST(WindowsRenderer, TheRegistrySettingIsUsedAsStored) {
+  const NamedStore store(u8"Myymälä");
+  DataDirectory home;
+  const UserSetting setting(home.path());
+  const std::string advice = "Datakansio luetaan " + setting.Source();
+
+  setting.Write(store.Path() + "\\");
+  const Outcome fetched = RunText({"123456"});
+  EXPECT_EQ(fetched.exitCode, 0) << fetched.err;
+  EXPECT_TRUE(MatchesGolden(fetched.out, "maito_rows.txt"));
+
+  setting.Write(store.Path());  // no separator is added to the setting
+  const Outcome joined = RunText({"123456"});
+  EXPECT_EQ(joined.exitCode, 2);
+  EXPECT_EQ(joined.err, "Virhe 53: Tiedostoa ei löydy: " + store.Path() + "CASSA.001\n" + advice +
+                            ", jonka arvo \"" + store.Path() +
+                            "\" ei pääty merkkiin \"\\\". Arvon pitää päättyä siihen, koska "
+                            "tiedostonimet liitetään arvoon sellaisenaan.\n");
+
+  setting.Write(store.Path() + "\\puuttuu\\");  // well formed: no advice
+  EXPECT_EQ(RunText({"123456"}).err,
+            "Virhe 53: Tiedostoa ei löydy: " + store.Path() + "\\puuttuu\\CASSA.001\n");
+}
+
+// The user's own decimal separator, as the regional settings dialog stores it over the
+// locale's; the one that was there is put back afterwards.
+class CustomDecimalSeparator {
+ public:
+  explicit CustomDecimalSeparator(const std::wstring& separator) {
+    wchar_t old[16] = {};
+    DWORD size = sizeof old;
+    had_ = ::RegGetValueW(HKEY_CURRENT_USER, kInternational, L"sDecimal", RRF_RT_REG_SZ, nullptr,
+                          old, &size) == ERROR_SUCCESS;
+    old_ = old;
+    Set(separator);
+  }
+  ~CustomDecimalSeparator() {
+    if (had_) {
+      Set(old_);
+    } else {
+      ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kInternational, L"sDecimal");
+    }
+  }
+  CustomDecimalSeparator(const CustomDecimalSeparator&) = delete;
+  CustomDecimalSeparator& operator=(const CustomDecimalSeparator&) = delete;
+
+ private:
+  static constexpr wchar_t kInternational[] = L"Control Panel\\International";
+
+  static void Set(const std::wstring& value) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kInternational, L"sDecimal", REG_SZ, value.c_str(),
+                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+
+  bool had_ = false;
+  std::wstring old_;
+};
+
+TEST(WindowsRenderer, TheDecimalSeparatorIsTheUsersRegionalOne) {
+  const NamedStore store("kassa");
+  // The tests run under the Finnish locale (LC_ALL, which wine takes the settings from).
+  const Outcome finnish = RunText({"--data", store.Path(), "123456"});
+  EXPECT_EQ(finnish.exitCode, 0) << finnish.err;
+  EXPECT_TRUE(MatchesGolden(finnish.out, "maito_rows.txt"));
+  struct Case {
+    std::wstring custom;
+    std::string golden;
+  };
+  for (const Case& c :
+       std::vector<Case>{{L".", "maito_rows_point.txt"}, {L",", "maito_rows.txt"}}) {
+    const CustomDecimalSeparator custom(c.custom);
+    const Outcome outcome = RunText({"--data", store.Path(), "123456"});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_TRUE(MatchesGolden(outcome.out, c.golden)) << c.golden;
+  }
+}
+
+TEST(WindowsRenderer, NoPdfWriterAndNoWordOfItInTheHelp) {
+  const NamedStore store("kassa");
+  const Outcome help = RunText({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.out.find("--pdf"), std::string::npos);
+  EXPECT_NE(help.out.find("VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat"),
+            std::string::npos);
+  EXPECT_EQ(help.out.find('\r'), std::string::npos) << "LF stays LF: binary mode";
+
+  DataDirectory target;
+  const std::string pdf = Utf8(target.path() / "kopio.pdf");
+  // Refused before any fetch: a missing voucher or data directory gives the same answer.
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"--data", store.Path(), "--pdf", pdf, "123456"},
+           {"--data", store.Path(), "--pdf", pdf, "999999"},
+           {"--data", store.Path() + "\\puuttuu", "--pdf", pdf, "123456"}}) {
+    const Outcome outcome = RunText(arguments);
+    EXPECT_EQ(outcome.exitCode, 2) << arguments.back();
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err,
+              "Virhe 48: Tämä versio ei kirjoita PDF-tiedostoja: valitsin --pdf ei ole "
+              "käytettävissä Windowsissa.\n");
+  }
+  EXPECT_FALSE(std::filesystem::exists(target.path() / "kopio.pdf"));
+}
+
+}  // namespace
+}  // namespace kuitti::test

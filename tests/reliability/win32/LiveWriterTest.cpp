@@ -1,0 +1,124 @@
+// The point-of-sale system keeps writing while staff fetch copies: another process, with a
+// share mode of its own, locks, appends to, rewrites, truncates and replaces CASSA.004 and
+// CASSA.001 in a loop while fetches run again and again. It stops at the first thing that
+// Windows refuses it because of a handle of ours.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "Fetch.h"
+#include "ReceiptCopy.h"
+#include "RuntimeError.h"
+#include "WideText.h"
+
+namespace kuitti::test {
+namespace {
+
+constexpr int kFetches = 1000;
+
+std::vector<Product> SomeProducts() {
+  std::vector<Product> products;
+  for (int i = 0; i < 200; ++i) {
+    products.push_back({std::to_string(6410000000000 + 7 * i), "Tuote " + std::to_string(i)});
+  }
+  return products;
+}
+
+std::vector<Row> SomeRows() {
+  std::vector<Row> rows;
+  for (int voucher = 100000; voucher < 100300; ++voucher) {
+    for (int item = 1; item <= 5; ++item) {
+      rows.push_back(Row{.kind = "M",
+                         .voucher = std::to_string(voucher),
+                         .rowNumber = "00" + std::to_string(item),
+                         .productCode = std::to_string(6410000000000 + 7 * (voucher % 200)),
+                         .priceRaw = 12500 * item,
+                         .quantityRaw = 10000,
+                         .vatRate = 24});
+    }
+    rows.push_back(Row{
+        .kind = "M", .voucher = std::to_string(voucher), .saleTime = 45000.25, .priceRaw = 187500});
+  }
+  return rows;
+}
+
+// The writer, ended when the object goes.
+class Writer {
+ public:
+  explicit Writer(const std::string& dataPath) {
+    std::wstring line =
+        L"\"" + WideFromUtf8(KUITTI_LIVE_WRITER_BINARY) + L"\" \"" + WideFromUtf8(dataPath) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    started_ = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                nullptr, nullptr, &startup, &process_);
+  }
+  ~Writer() {
+    if (started_) {
+      ::TerminateProcess(process_.hProcess, 9);
+      ::WaitForSingleObject(process_.hProcess, INFINITE);
+      ::CloseHandle(process_.hThread);
+      ::CloseHandle(process_.hProcess);
+    }
+  }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  bool Started() const { return started_; }
+  // STILL_ACTIVE while it runs; otherwise what was refused (see LiveWriter.cpp).
+  DWORD ExitCode() const {
+    DWORD code = 0;
+    ::GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  bool started_ = false;
+  PROCESS_INFORMATION process_{};
+};
+
+DWORD HandleCount() {
+  DWORD count = 0;
+  ::GetProcessHandleCount(::GetCurrentProcess(), &count);
+  return count;
+}
+
+TEST(LiveWriter, EveryFetchEndsInACopyOrAClearErrorWhileTheFilesChange) {
+  DataDirectory directory;
+  directory.WriteAll(SomeProducts(), SomeRows());
+  const Writer writer(directory.DataPath());
+  ASSERT_TRUE(writer.Started());
+
+  int copies = 0, notFound = 0, errors = 0;
+  Module1 module;  // one program state for the whole run, as in the window
+  FetchFrom(directory, "100000", module);
+  // The writer holds the files itself, so an open file of ours shows as a handle left over.
+  const DWORD handles = HandleCount();
+  for (int fetch = 0; fetch < kFetches; ++fetch) {
+    const std::string entry = std::to_string(100000 + (fetch * 37) % 300);
+    try {
+      const auto copy = FetchFrom(directory, entry, module);
+      if (copy) {
+        ASSERT_TRUE(copy->starts_with("Kuittikopio, tositenumero M" + entry));
+        ASSERT_TRUE(copy->ends_with(std::string(74, '=')));
+        ++copies;
+      } else {
+        ++notFound;
+      }
+    } catch (const RuntimeError& error) {
+      ASSERT_GT(error.number(), 0);
+      ASSERT_FALSE(error.description().empty());
+      ++errors;
+    }
+    ASSERT_EQ(HandleCount(), handles) << "files left open";
+  }
+  ASSERT_EQ(writer.ExitCode(), STILL_ACTIVE) << "the writer stopped: Windows refused it something";
+  EXPECT_EQ(copies + notFound + errors, kFetches);
+  EXPECT_GT(copies, 0) << "the writer left no moment for a whole copy";
+  std::printf("%d copies, %d not found, %d errors\n", copies, notFound, errors);
+}
+
+}  // namespace
+}  // namespace kuitti::test

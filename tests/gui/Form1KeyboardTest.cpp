@@ -1,5 +1,6 @@
-// Form1 from the keyboard: the focus at start, Tab through every control, Enter on the
-// buttons, and the voucher box ready for the next number after every fetch.
+// The Qt Form1 from the keyboard: the focus at start, Tab through every control, Enter on the
+// buttons, the voucher box ready for the next number after every fetch, and held to one line
+// whichever way its text comes in.
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -89,14 +90,12 @@ TEST_F(Form1KeyboardTest, VoucherBoxTakesOneLineWithoutControlCharactersHoweverI
     int cursor;
   };
   const std::vector<Case> cases = {
-      {"a number copied from a spreadsheet", "|", "104233\n", "104233", 6},
-      {"more lines", "|", "104233\r\n104234\r\n", "104233", 6},
-      {"a line break of its own kind", "|", QStringLiteral("104233\u2028x"), "104233", 6},
+      {"a number copied from a spreadsheet", "|", "104233\r\n104234\r\n", "104233", 6},
+      {"a line break of Unicode's own", "|", QStringLiteral("104233\u2028x"), "104233", 6},
       {"a tab and other control characters", "|",
        "10\t42\x01"
        "33\x7F",
        "104233", 6},
-      {"spaces stay", "|", " 104 233 ", " 104 233 ", 9},
       {"into the middle: the text after the cursor stays", "12|56", "34\n78", "123456", 4},
       {"over a selection", "[99]", "104233\t\n", "104233", 6},
   };

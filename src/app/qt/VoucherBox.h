@@ -4,9 +4,8 @@
 
 namespace kuitti {
 
-// Text2: the number part of the voucher, on one line: a pasted text keeps its first line only,
-// and tabs and other control characters never enter; spaces stay as typed. Enter announces
-// itself before the box handles it.
+// Text2: the number part of the voucher, held to one line as SingleLineText says. Enter
+// announces itself before the box handles it.
 class VoucherBox final : public QLineEdit {
   Q_OBJECT
 

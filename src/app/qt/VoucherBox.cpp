@@ -3,28 +3,14 @@
 #include <QKeyEvent>
 #include <QValidator>
 
+#include "EntryText.h"
+
 namespace kuitti {
 
 namespace {
 
-bool IsLineBreak(QChar c) {
-  return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\v') ||
-         c == QLatin1Char('\f') || c == QChar(0x0085) || c == QChar::LineSeparator ||
-         c == QChar::ParagraphSeparator;
-}
-
-// The text up to its first line break, without control characters.
-QString FirstLine(const QString& text) {
-  QString line;
-  for (const QChar c : text) {
-    if (IsLineBreak(c)) {
-      break;
-    }
-    if (c.category() != QChar::Other_Control) {
-      line.append(c);
-    }
-  }
-  return line;
+QString SingleLine(const QString& text) {
+  return QString::fromStdString(SingleLineText(text.toStdString()));
 }
 
 // Every change of the text passes here, however it came in: typed, pasted, dropped or set.
@@ -35,8 +21,8 @@ class SingleLineValidator final : public QValidator {
   using QValidator::QValidator;
 
   State validate(QString& input, int& pos) const override {
-    const QString before = FirstLine(input.left(pos));
-    input = before + FirstLine(input.mid(pos));
+    const QString before = SingleLine(input.left(pos));
+    input = before + SingleLine(input.mid(pos));
     pos = static_cast<int>(before.size());
     return Acceptable;
   }

@@ -5,7 +5,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-#include "WindowCaption.h"
+#include "Form1Layout.h"
+#include "QtText.h"
 
 namespace kuitti {
 
@@ -24,7 +25,7 @@ int TitleBarWidth(const QString& title) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, QWidget* owner) {
-  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, WindowCaption(), text,
+  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QtText(form1::kCaption), text,
                                            QMessageBox::Ok, owner);
   // A box sized to a short text would cut its title: "Kor… lux".
   auto* grid = qobject_cast<QGridLayout*>(box->layout());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "CommandLine.h"
+#include "DefaultPrinter.h"
 #include "DisplayCheck.h"
 #include "Form1.h"
 #include "PlatformSettings.h"

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "FetchErrorReport.h"
+
+namespace kuitti {
+
+// The platform's report of a failed fetch or search, for the shared steps.
+inline std::string FetchReport(const RuntimeError& error, const std::string& dataPath) {
+  return FetchErrorReport(error, dataPath);
+}
+
+}  // namespace kuitti

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "DecimalText.h"
 #include "RuntimeError.h"
 
 namespace kuitti {
@@ -71,8 +70,28 @@ Currency Currency::RoundedToCents() const {
 }
 
 std::string Currency::AmountText(std::string_view decimalSeparator) const {
-  const std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
-  return HundredthsText(raw_ < 0, std::to_string(hundredths), decimalSeparator);
+  std::string text;
+  AppendAmountText(text, decimalSeparator);
+  return text;
+}
+
+void Currency::AppendAmountText(std::string& text, std::string_view decimalSeparator) const {
+  std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
+  char digits[24];  // least significant first; at least "0.00"
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + hundredths % 10);
+    hundredths /= 10;
+  } while (hundredths != 0 || count < 3);
+  if (raw_ < 0) {
+    text += '-';
+  }
+  while (count > 2) {
+    text += digits[--count];
+  }
+  text += decimalSeparator;
+  text += digits[1];
+  text += digits[0];
 }
 
 std::string Currency::PlainText(std::string_view decimalSeparator) const {

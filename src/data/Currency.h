@@ -35,6 +35,8 @@ class Currency {
   // The "0.00" form: rounded half away from zero to two decimals; every value below zero
   // keeps its minus sign, even one that rounds to zero.
   std::string AmountText(std::string_view decimalSeparator) const;
+  // The same appended, without a string of its own for each amount.
+  void AppendAmountText(std::string& text, std::string_view decimalSeparator) const;
   // Integer part and, only when there is a fraction, up to four decimals without trailing
   // zeros.
   std::string PlainText(std::string_view decimalSeparator) const;

@@ -64,11 +64,10 @@ void AppendDigits(std::string& text, unsigned value, int width) {
 
 }  // namespace
 
-std::string DateText(double dayValue) {
+void AppendDateText(std::string& text, double dayValue) {
   const std::chrono::year_month_day date = DateOfDay(ShownMoment(dayValue).wholeDays);
   const auto year = static_cast<unsigned>(static_cast<int>(date.year()));
   const unsigned month = static_cast<unsigned>(date.month());
-  std::string text;
   if (dayValue >= 0) {
     AppendDigits(text, static_cast<unsigned>(date.day()), 2);
     text += '.';
@@ -80,17 +79,26 @@ std::string DateText(double dayValue) {
     text += '-';
     AppendDigits(text, month, 2);
   }
-  return text;
 }
 
-std::string TimeText(double dayValue) {
+void AppendTimeText(std::string& text, double dayValue) {
   const auto seconds = static_cast<unsigned>(ShownMoment(dayValue).seconds);
-  std::string text;
   AppendDigits(text, seconds / 3600, 2);
   text += ':';
   AppendDigits(text, seconds / 60 % 60, 2);
   text += ':';
   AppendDigits(text, seconds % 60, 2);
+}
+
+std::string DateText(double dayValue) {
+  std::string text;
+  AppendDateText(text, dayValue);
+  return text;
+}
+
+std::string TimeText(double dayValue) {
+  std::string text;
+  AppendTimeText(text, dayValue);
   return text;
 }
 

@@ -21,6 +21,10 @@ std::string DateText(double dayValue);
 // "hh:mm:ss" of the fraction of the absolute value.
 std::string TimeText(double dayValue);
 
+// The same texts appended, for a listing of a hundred thousand lines.
+void AppendDateText(std::string& text, double dayValue);
+void AppendTimeText(std::string& text, double dayValue);
+
 // The least day value from which on DateText shows `day` (a day number as the whole part of
 // a day value counts) or a later day; 0 for a day of 0 or less. A value below zero shows no
 // day, month and year, so it never reaches a day.

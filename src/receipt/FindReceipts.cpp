@@ -13,7 +13,7 @@
 #include "RowCriteria.h"
 #include "RuntimeError.h"
 #include "Utf8.h"
-#include "VoucherSet.h"
+#include "VoucherMarks.h"
 
 namespace kuitti {
 namespace {
@@ -60,8 +60,10 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   const RowCriteria test(criteria);
   const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
   SearchResult result;
-  VoucherSet withProduct;
-  VoucherSet withoutProductYet;  // of the totals rows that met every other criterion
+  constexpr VoucherMarks::Marks kHasProduct = 1;
+  // A totals row that met every other criterion before any row with the product.
+  constexpr VoucherMarks::Marks kTotalsWithoutProduct = 2;
+  VoucherMarks vouchers;
   bool decidedTooEarly = false;
   {
     RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
@@ -69,8 +71,9 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       if (test.WantsProduct()) {
         if (!RowCriteria::IsTotalsRow(row)) {
           if (test.HasProduct(row)) {
-            decidedTooEarly = decidedTooEarly || withoutProductYet.Contains(VoucherOf(row));
-            withProduct.Insert(VoucherOf(row));
+            VoucherMarks::Marks& marks = vouchers[VoucherOf(row)];
+            decidedTooEarly = decidedTooEarly || (marks & kTotalsWithoutProduct) != 0;
+            marks |= kHasProduct;
           }
           continue;
         }
@@ -78,9 +81,12 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       if (!test.MeetsRowCriteria(row)) {
         continue;
       }
-      if (test.WantsProduct() && !withProduct.Contains(VoucherOf(row))) {
-        withoutProductYet.Insert(VoucherOf(row));
-        continue;
+      if (test.WantsProduct()) {
+        VoucherMarks::Marks& marks = vouchers[VoucherOf(row)];
+        if ((marks & kHasProduct) == 0) {
+          marks |= kTotalsWithoutProduct;
+          continue;
+        }
       }
       Add(result, row, limit);
     }
@@ -89,7 +95,7 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
     result = SearchResult();
     RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
     while (const unsigned char* row = scanner.Next()) {
-      if (test.MeetsRowCriteria(row) && withProduct.Contains(VoucherOf(row))) {
+      if (test.MeetsRowCriteria(row) && (vouchers[VoucherOf(row)] & kHasProduct) != 0) {
         Add(result, row, limit);
       }
     }
@@ -123,13 +129,29 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
                        std::string_view decimalSeparator) {
   lines += 'M';
   for (unsigned char byte : hit.voucher) {
-    AppendUtf8(lines, layout::Shown(DecodeWindows1252(byte)));
+    if (byte >= 0x20 && byte < 0x7F) {  // printable ASCII stands for itself
+      lines += static_cast<char>(byte);
+    } else {
+      AppendUtf8(lines, layout::Shown(DecodeWindows1252(byte)));
+    }
   }
   lines.append(layout::kVoucherSuffix);
-  lines.append("  ").append(DateText(hit.saleTime));
-  lines.append("  ").append(TimeText(hit.saleTime));
-  lines.append("  ").append(
-      RightAligned(hit.total.AmountText(decimalSeparator), layout::kTotalsAmountWidth));
+  lines.append("  ");
+  AppendDateText(lines, hit.saleTime);
+  lines.append("  ");
+  AppendTimeText(lines, hit.saleTime);
+  lines.append("  ");
+  // Right-aligned in place; only a total past a hundred million loses its leading characters.
+  const std::size_t start = lines.size();
+  hit.total.AppendAmountText(lines, decimalSeparator);
+  const std::size_t length = Utf8Length(std::string_view(lines).substr(start));
+  if (length <= layout::kTotalsAmountWidth) {
+    lines.insert(start, layout::kTotalsAmountWidth - length, ' ');
+  } else {
+    const std::string amount = lines.substr(start);
+    lines.resize(start);
+    lines += RightAligned(amount, layout::kTotalsAmountWidth);
+  }
 }
 
 std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {

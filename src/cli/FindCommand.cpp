@@ -1,6 +1,7 @@
 #include "FindCommand.h"
 
 #include <set>
+#include <utility>
 
 #include "Console.h"
 #include "FetchErrorReport.h"
@@ -22,18 +23,27 @@ bool IsFindOption(std::string_view option) {
          option == "--product" || option == "--number";
 }
 
-std::optional<SearchCriteria> ParseFindOptions(
+FindOptions ParseFindOptions(
     const std::vector<std::pair<std::string_view, std::string_view>>& options) {
-  SearchCriteria criteria;
+  FindOptions read;
+  SearchCriteria& criteria = read.criteria;
+  const auto refuse = [&read](std::string mistake) {
+    read.mistake = std::move(mistake);
+    return read;
+  };
   std::set<std::string_view> seen;
   for (const auto& [option, value] : options) {
+    const std::string named(value);
     if (!seen.insert(option).second) {
-      return std::nullopt;
+      return refuse("valitsin " + std::string(option) + " on annettu kahdesti");
     }
     if (option == "--date" || option == "--from" || option == "--to") {
+      if (!ReadDayForm(value)) {
+        return refuse("päivä " + named + " ei ole muotoa PP.KK.VVVV tai VVVV-KK-PP");
+      }
       const auto day = ParseDay(value);
       if (!day) {
-        return std::nullopt;
+        return refuse("päivä " + named + " ei ole olemassa");
       }
       if (option != "--to") {
         criteria.fromDay = day;
@@ -44,24 +54,26 @@ std::optional<SearchCriteria> ParseFindOptions(
     } else if (option == "--amount") {
       criteria.total = ParseAmount(value);
       if (!criteria.total) {
-        return std::nullopt;
+        return refuse("summa " + named +
+                      " ei kelpaa: anna esimerkiksi 20,19, 20.19, -0,01 tai 7, enintään neljä "
+                      "desimaalia");
       }
     } else if (option == "--product") {
       if (value.find_first_not_of(' ') == std::string_view::npos) {
-        return std::nullopt;
+        return refuse("valitsimen --product tuotekoodi on tyhjä");
       }
-      criteria.productCode = std::string(value);
+      criteria.productCode = named;
     } else if (option == "--number") {
       if (!IsDigits(value)) {
-        return std::nullopt;
+        return refuse("tositenumerossa " + named + " saa olla vain numeroita");
       }
-      criteria.number = std::string(value);
+      criteria.number = named;
     }
   }
   if (seen.contains("--date") && (seen.contains("--from") || seen.contains("--to"))) {
-    return std::nullopt;
+    return refuse("valitsinta --date ei voi antaa yhdessä valitsimien --from ja --to kanssa");
   }
-  return criteria;
+  return read;
 }
 
 int ListReceipts(const std::string& dataPath, bool pathFromSetting,

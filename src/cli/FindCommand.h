@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,9 +12,13 @@ namespace kuitti {
 // The options that may follow --find, each with its value.
 bool IsFindOption(std::string_view option);
 
-// The criteria of the options after --find; nothing when one is malformed or repeated, or
-// --date is given with --from or --to.
-std::optional<SearchCriteria> ParseFindOptions(
+// The criteria of the options after --find, or the first thing wrong with them: a malformed
+// value, an option given twice, or --date with --from or --to.
+struct FindOptions {
+  SearchCriteria criteria;
+  std::string mistake;  // in Finnish, naming the option or value; empty when all is well
+};
+FindOptions ParseFindOptions(
     const std::vector<std::pair<std::string_view, std::string_view>>& options);
 
 // Lists the receipts found on standard output, one line each; returns the exit status: 0 when

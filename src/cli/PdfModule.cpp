@@ -48,7 +48,7 @@ extern "C" __attribute__((visibility("default"))) int KuittiWritePdfCopy(const c
       return std::make_unique<kuitti::PdfFileOutput>(QFile::decodeName(path),
                                                      kuitti::DefaultPrinterPageLayout());
     });
-    kuitti::PrintReceiptCopy(printer, QString::fromUtf8(text, static_cast<qsizetype>(size)));
+    kuitti::PrintReceiptCopy(printer, std::string(text, size));
     return 0;
   } catch (const kuitti::RuntimeError& error) {
     *description = error.description();

@@ -31,50 +31,56 @@ constexpr int kFailed = 2;
 // The --pdf option, and where the setting and the decimal separator come from, depend on the
 // platform: the Windows build has no PDF writer.
 constexpr std::string_view kUsage =
-    "Usage: kuittikopio-text [--data DIR]"
+    "Käyttö: kuittikopio-text [--data KANSIO]"
 #if KUITTI_PDF_COPY
-    " [--pdf FILE]"
+    " [--pdf TIEDOSTO]"
 #endif
-    " [--] ENTRY\n"
-    "       kuittikopio-text [--data DIR] --find [--date DAY | --from DAY --to DAY]\n"
-    "                        [--amount AMOUNT] [--product CODE] [--number DIGITS]\n"
-    "       kuittikopio-text --help | --version\n"
+    " [--] SYÖTE\n"
+    "        kuittikopio-text [--data KANSIO] --find [--date PÄIVÄ | --from PÄIVÄ --to PÄIVÄ]\n"
+    "                         [--amount SUMMA] [--product KOODI] [--number NUMERO]\n"
+    "        kuittikopio-text --help | --version\n";
+
+constexpr std::string_view kDescription =
     "\n"
-    "Prints the receipt copy of voucher M<ENTRY>-001 to standard output as UTF-8 with CR LF\n"
-    "line ends, exactly as the window shows it. ENTRY is what a user would type into the\n"
-    "voucher box; surrounding spaces are kept.\n"
+    "Tulostaa tositteen M<SYÖTE>-001 kuittikopion vakiotulosteeseen UTF-8-tekstinä, rivit\n"
+    "päätettyinä merkeillä CR LF, täsmälleen niin kuin ikkuna sen näyttää. SYÖTE on se, minkä\n"
+    "käyttäjä kirjoittaisi ikkunan tositenumeroruutuun; välilyönnit sen ympärillä säilyvät.\n"
     "\n"
-    "With --find, lists every receipt total that meets all the criteria given, in file\n"
-    "order, one line each (LF): voucher, day, time and total.\n"
-    "  --date DAY       sold on that day; DAY is DD.MM.YYYY or YYYY-MM-DD\n"
-    "  --from, --to DAY sold on or after, on or before that day (each may stand alone)\n"
-    "  --amount AMOUNT  the total, exactly: 20,19 or 20.19, -0,01, 7\n"
-    "  --product CODE   the receipt has a row of that product code\n"
-    "  --number DIGITS  the voucher number, leading zeros not needed: 10001 finds 010001\n"
+    "Valitsimella --find luettelee kaikki kuitit, joiden loppusumma täyttää kaikki annetut\n"
+    "ehdot, tiedoston järjestyksessä, kunkin omalla rivillään (LF): tosite, päivä, aika ja\n"
+    "summa.\n"
+    "  --date PÄIVÄ        myyty sinä päivänä; PÄIVÄ on PP.KK.VVVV tai VVVV-KK-PP\n"
+    "  --from, --to PÄIVÄ  myyty sinä päivänä tai sen jälkeen, sinä päivänä tai ennen sitä\n"
+    "                      (kumpikin käy yksinäänkin)\n"
+    "  --amount SUMMA      loppusumma tarkalleen: 20,19 tai 20.19, -0,01, 7\n"
+    "  --product KOODI     kuitilla on rivi, jonka tuotekoodi on KOODI\n"
+    "  --number NUMERO     tositenumero ilman etunollia: 10001 löytää tositteen 010001\n"
     "\n"
-    "  --data DIR  read CASSA.001, .002, .004 and .005 from DIR; without it, the data\n"
+    "  --data KANSIO    lue CASSA.001, .002, .004 ja .005 kansiosta KANSIO; ilman tätä\n"
 #ifdef _WIN32
-    "              directory is the registry value HKEY_CURRENT_USER\\Software\\\n"
-    "              VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat\n"
+    "                   datakansio on rekisteriarvo HKEY_CURRENT_USER\\Software\\\n"
+    "                   VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat\n"
 #else
-    "              directory is the setting [Asiakas] Datat of $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
+    "                   datakansio on asetus [Asiakas] Datat tiedostossa\n"
+    "                   $XDG_CONFIG_HOME/Velkamora Oy.ini\n"
 #endif
 #if KUITTI_PDF_COPY
-    "  --pdf FILE  write the pages that \"Tulosta\" would print to FILE instead (PDF,\n"
-    "              \"courier new\" 10 pt, the default printer's paper size, A4 without one);\n"
-    "              FILE is replaced whole, and only when a copy was made; needs no display\n"
+    "  --pdf TIEDOSTO   kirjoita sen sijaan tiedostoon TIEDOSTO sivut, jotka \"Tulosta\"\n"
+    "                   tulostaisi (PDF, \"courier new\" 10 pt, oletustulostimen paperikoko,\n"
+    "                   ilman tulostinta A4); tiedosto korvataan kokonaan ja vain, kun kopio\n"
+    "                   syntyi; näyttöä ei tarvita\n"
 #endif
-    "  --help      show this text\n"
-    "  --version   show the version\n"
+    "  --help           näytä tämä ohje\n"
+    "  --version        näytä versio\n"
     "\n"
 #ifdef _WIN32
-    "The decimal separator is the one of the user's regional settings.\n"
+    "Desimaalierotin on käyttäjän alueasetusten mukainen.\n"
 #else
-    "The decimal separator follows LC_ALL, LC_NUMERIC or LANG (a comma under fi_FI).\n"
+    "Desimaalierotin seuraa muuttujia LC_ALL, LC_NUMERIC ja LANG (fi_FI: pilkku).\n"
 #endif
-    "Exit status: 0 copy printed or written or receipts listed, 1 voucher not found or no\n"
-    "receipt found (message on standard error), 2 error (\"Virhe N: description\" on\n"
-    "standard error) or a malformed command line.\n";
+    "Paluuarvo: 0 kopio tulostettiin tai kirjoitettiin tai kuitteja lueteltiin, 1 tositetta\n"
+    "tai yhtään kuittia ei löytynyt (viesti vakiovirheeseen), 2 virhe (\"Virhe N: kuvaus\"\n"
+    "vakiovirheeseen) tai virheellinen komentorivi.\n";
 
 struct Arguments {
   bool help = false;
@@ -89,48 +95,83 @@ struct Arguments {
   std::vector<std::pair<std::string_view, std::string_view>> findOptions;
 };
 
-bool Parse(int argc, char** argv, Arguments& arguments) {
+// Reads the command line into `arguments`; gives what is wrong with it, in Finnish and naming
+// the option or value, or nothing when it is sound.
+std::optional<std::string> Parse(int argc, char** argv, Arguments& arguments) {
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
+    const std::string named(argument);
+    const auto value = [&]() -> std::optional<std::string_view> {
+      if (i + 1 == argc) {
+        return std::nullopt;
+      }
+      return argv[++i];
+    };
     if (!optionsEnded && argument == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && argument == "--help") {
       arguments.help = true;
     } else if (!optionsEnded && argument == "--version") {
       arguments.version = true;
-    } else if (!optionsEnded && argument == "--data") {
-      if (++i == argc) {
-        return false;
+    } else if (!optionsEnded && (argument == "--data" || argument == "--pdf")) {
+      const auto given = value();
+      if (!given) {
+        return "valitsimen " + named + " arvo puuttuu";
       }
-      arguments.hasData = true;
-      arguments.dataDirectory = argv[i];
-    } else if (!optionsEnded && argument == "--pdf") {
-      if (++i == argc || *argv[i] == '\0') {
-        return false;
+      if (argument == "--data") {
+        arguments.hasData = true;
+        arguments.dataDirectory = *given;
+      } else if (given->empty()) {
+        return "valitsimen --pdf tiedostonimi on tyhjä";
+      } else {
+        arguments.hasPdf = true;
+        arguments.pdfFile = *given;
       }
-      arguments.hasPdf = true;
-      arguments.pdfFile = argv[i];
-    } else if (!optionsEnded && argument == "--find" && !arguments.find) {
+    } else if (!optionsEnded && argument == "--find") {
+      if (arguments.find) {
+        return "valitsin --find on annettu kahdesti";
+      }
       arguments.find = true;
-    } else if (!optionsEnded && arguments.find && kuitti::IsFindOption(argument)) {
-      if (++i == argc) {
-        return false;
+    } else if (!optionsEnded && kuitti::IsFindOption(argument)) {
+      if (!arguments.find) {
+        return "valitsin " + named + " kuuluu valitsimen --find jälkeen";
       }
-      arguments.findOptions.emplace_back(argument, argv[i]);
+      const auto given = value();
+      if (!given) {
+        return "valitsimen " + named + " arvo puuttuu";
+      }
+      arguments.findOptions.emplace_back(argument, *given);
     } else if (!optionsEnded && argument.starts_with("--")) {
-      return false;
-    } else if (!arguments.hasEntry) {
+      return "tuntematon valitsin " + named;
+    } else if (!arguments.hasEntry && !arguments.find) {
       arguments.hasEntry = true;
       arguments.entry = argument;
     } else {
-      return false;
+      return "ylimääräinen argumentti " + named;
     }
   }
-  if (arguments.find) {
-    return !arguments.hasEntry && !arguments.hasPdf;
+  if (arguments.help || arguments.version) {
+    return std::nullopt;
   }
-  return arguments.help || arguments.version || arguments.hasEntry;
+  if (arguments.find && arguments.hasEntry) {
+    return "ylimääräinen argumentti " + arguments.entry;
+  }
+  if (arguments.find && arguments.hasPdf) {
+    return "valitsinta --pdf ei voi antaa yhdessä valitsimen --find kanssa";
+  }
+  if (!arguments.find && !arguments.hasEntry) {
+    return "tositenumero puuttuu";
+  }
+  return std::nullopt;
+}
+
+// The line that says what is wrong, then the usage; the status of a malformed command line.
+int Refuse(std::string_view mistake) {
+  std::string report = "kuittikopio-text: ";
+  report.append(mistake).append("\n").append(kUsage);
+  kuitti::WriteError(report);
+  return kFailed;
 }
 
 std::string DataPathOf(const Arguments& arguments) {
@@ -149,12 +190,12 @@ std::string DataPathOf(const Arguments& arguments) {
 
 int kuitti::RunTextProgram(int argc, char** argv) {
   Arguments arguments;
-  if (!Parse(argc, argv, arguments)) {
-    WriteError(kUsage);
-    return kFailed;
+  if (const auto mistake = Parse(argc, argv, arguments)) {
+    return Refuse(*mistake);
   }
   if (arguments.help) {
     WriteOutput(kUsage);
+    WriteOutput(kDescription);
     return kFound;
   }
   if (arguments.version) {
@@ -172,12 +213,11 @@ int kuitti::RunTextProgram(int argc, char** argv) {
   }
 #endif
   if (arguments.find) {
-    const auto criteria = kuitti::ParseFindOptions(arguments.findOptions);
-    if (!criteria) {
-      WriteError(kUsage);
-      return kFailed;
+    const kuitti::FindOptions find = kuitti::ParseFindOptions(arguments.findOptions);
+    if (!find.mistake.empty()) {
+      return Refuse(find.mistake);
     }
-    return kuitti::ListReceipts(DataPathOf(arguments), !arguments.hasData, *criteria);
+    return kuitti::ListReceipts(DataPathOf(arguments), !arguments.hasData, find.criteria);
   }
   // Shown as typed, but as valid UTF-8 whatever bytes the shell passed.
   const std::string entry = kuitti::EncodeUtf8(kuitti::DecodeUtf8(arguments.entry));

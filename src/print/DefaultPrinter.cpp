@@ -1,3 +1,4 @@
+#include "DefaultPrinter.h"
 #include "PagePrinter.h"
 #include "QueueOutput.h"
 

@@ -25,9 +25,9 @@ PagePrinter::~PagePrinter() {
   AbortDocument();
 }
 
-void PagePrinter::SetFontName(const QString& name) {
+void PagePrinter::SetFontName(const std::string& name) {
   Device();
-  font_.setFamily(name);
+  font_.setFamily(QString::fromStdString(name));
   if (painter_.isActive()) {
     painter_.setFont(font_);
   }
@@ -41,13 +41,13 @@ void PagePrinter::SetFontSize(float points) {
   }
 }
 
-void PagePrinter::Print(const QString& text) {
+void PagePrinter::Print(const std::string& text) {
   Device();
   if (!painter_.isActive()) {
     BeginPages();
   }
   static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-  for (const QString& line : text.split(lineBreak)) {
+  for (const QString& line : QString::fromStdString(text).split(lineBreak)) {
     PrintLine(line);
   }
 }

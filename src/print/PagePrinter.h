@@ -23,9 +23,9 @@ class PagePrinter final : public Printer {
   explicit PagePrinter(Open open);
   ~PagePrinter() override;
 
-  void SetFontName(const QString& name) override;
+  void SetFontName(const std::string& name) override;
   void SetFontSize(float points) override;
-  void Print(const QString& text) override;
+  void Print(const std::string& text) override;
   void EndDocument() override;
   void AbortDocument() override;
 

@@ -3,10 +3,10 @@
 
 namespace kuitti {
 
-void PrintReceiptCopy(Printer& printer, const QString& copy) {
+void PrintReceiptCopy(Printer& printer, const std::string& copy) {
   try {
-    printer.SetFontName(QStringLiteral("courier new"));
-    printer.SetFontSize(QStringLiteral("10").toFloat());
+    printer.SetFontName("courier new");
+    printer.SetFontSize(10.0F);
     printer.Print(copy);
     printer.EndDocument();
   } catch (const RuntimeError&) {
@@ -15,9 +15,9 @@ void PrintReceiptCopy(Printer& printer, const QString& copy) {
   }
 }
 
-QString PrintErrorMessage(const RuntimeError& error) {
-  return QStringLiteral("Tulostusvirhe. Virhenumero:") + QString::number(error.number()) +
-         QStringLiteral("  ") + QString::fromStdString(error.description());
+std::string PrintErrorMessage(const RuntimeError& error) {
+  return "Tulostusvirhe. Virhenumero:" + std::to_string(error.number()) + "  " +
+         error.description();
 }
 
 }  // namespace kuitti

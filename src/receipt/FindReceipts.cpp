@@ -36,6 +36,27 @@ ReceiptHit HitOf(const unsigned char* row) {
   return hit;
 }
 
+// Keeps the last `limit` hits of the scan in a ring, so a loose criterion on millions of rows
+// holds no more than the dialog shows.
+void KeepLast(std::vector<ReceiptHit>& hits, std::size_t limit, std::int64_t seen,
+              const ReceiptHit& hit) {
+  if (hits.size() < limit) {
+    hits.push_back(hit);
+  } else if (limit > 0) {
+    hits[static_cast<std::size_t>(seen) % limit] = hit;
+  }
+}
+
+// The ring in file order again: its oldest hit is where the next one would have gone.
+void PutInFileOrder(std::vector<ReceiptHit>& hits, std::int64_t seen) {
+  if (!hits.empty() && static_cast<std::size_t>(seen) > hits.size()) {
+    std::rotate(
+        hits.begin(),
+        hits.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(seen) % hits.size()),
+        hits.end());
+  }
+}
+
 SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::size_t limit) {
   const RowCriteria test(criteria);
   const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
@@ -60,8 +81,10 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
     if (!test.MeetsRowCriteria(row) || !RowCriteria::IsTotalsRow(row)) {
       continue;
     }
-    if (test.WantsProduct() || candidates.size() < limit) {
+    if (test.WantsProduct()) {
       candidates.push_back(HitOf(row));
+    } else {
+      KeepLast(candidates, limit, result.matched, HitOf(row));
     }
     ++result.matched;
   }
@@ -70,7 +93,10 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       return !vouchersWithProduct.contains(VoucherKey(hit.voucher.data()));
     });
     result.matched = static_cast<std::int64_t>(candidates.size());
-    candidates.resize(std::min(candidates.size(), limit));
+    candidates.erase(candidates.begin(), candidates.end() - static_cast<std::ptrdiff_t>(std::min(
+                                                                candidates.size(), limit)));
+  } else {
+    PutInFileOrder(candidates, result.matched);
   }
   return result;
 }

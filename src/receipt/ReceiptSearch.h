@@ -41,7 +41,7 @@ struct ReceiptHit {
 };
 
 struct SearchResult {
-  std::vector<ReceiptHit> hits;  // the first ones, in record order, up to the limit asked for
+  std::vector<ReceiptHit> hits;  // the last ones, in record order, up to the limit asked for
   std::int64_t matched = 0;      // all rows that met the criteria
 };
 

@@ -34,7 +34,7 @@ std::optional<std::int32_t> DayNumberOf(int year, int month, int day) {
   return (sys_days{date} - sys_days{std::chrono::year{1899} / December / 30}).count();
 }
 
-std::optional<std::int32_t> ParseDay(std::string_view text) {
+std::optional<WrittenDay> ReadDayForm(std::string_view text) {
   std::optional<int> year, month, day;
   if (const auto dot = text.find('.'); dot != std::string_view::npos) {
     const auto secondDot = text.find('.', dot + 1);
@@ -52,7 +52,12 @@ std::optional<std::int32_t> ParseDay(std::string_view text) {
   if (!year || !month || !day) {
     return std::nullopt;
   }
-  return DayNumberOf(*year, *month, *day);
+  return WrittenDay{*year, *month, *day};
+}
+
+std::optional<std::int32_t> ParseDay(std::string_view text) {
+  const auto written = ReadDayForm(text);
+  return written ? DayNumberOf(written->year, written->month, written->day) : std::nullopt;
 }
 
 std::optional<TypedAmount> ParseAmount(std::string_view text) {

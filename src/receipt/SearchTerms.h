@@ -12,7 +12,16 @@ namespace kuitti {
 // calendar date of the years 1 to 9999; nothing for a date that does not exist.
 std::optional<std::int32_t> DayNumberOf(int year, int month, int day);
 
-// A day written "DD.MM.YYYY" (one-digit day and month allowed) or "YYYY-MM-DD".
+// The numbers of a day written "DD.MM.YYYY" (one-digit day and month allowed) or
+// "YYYY-MM-DD", whether or not that day exists.
+struct WrittenDay {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+std::optional<WrittenDay> ReadDayForm(std::string_view text);
+
+// The day number of a day so written; nothing also for a day that does not exist.
 std::optional<std::int32_t> ParseDay(std::string_view text);
 
 // An amount as typed: its value and the number of decimals written.

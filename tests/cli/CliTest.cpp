@@ -245,12 +245,28 @@ TEST(Renderer, CommandLineMistakesHelpAndVersion) {
   EXPECT_EQ(version.out, "kuittikopio-text " KUITTI_VERSION "\n");
   EXPECT_EQ(version.err, "");
 
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {}, {"--data"}, {"--data", "/tmp"}, {"--bogus", "123456"}, {"123456", "654321"}}) {
-    const Outcome outcome = renderer.Run(arguments);
-    EXPECT_EQ(outcome.exitCode, 2) << arguments.size() << " arguments";
+  // A mistake is named on one line, the usage follows; the help has it at its start.
+  const std::string usage = help.out.substr(0, help.out.find("\n\n") + 1);
+  EXPECT_TRUE(usage.starts_with("Käyttö: kuittikopio-text [--data KANSIO]")) << usage;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string mistake;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{}, "tositenumero puuttuu"},
+           {{"--data"}, "valitsimen --data arvo puuttuu"},
+           {{"--data", "/tmp"}, "tositenumero puuttuu"},
+           {{"--bogus", "123456"}, "tuntematon valitsin --bogus"},
+           {{"123456", "654321"}, "ylimääräinen argumentti 654321"},
+           {{"104233", "extra"}, "ylimääräinen argumentti extra"},
+           {{"--pdf"}, "valitsimen --pdf arvo puuttuu"},
+           {{"--pdf", "", "123456"}, "valitsimen --pdf tiedostonimi on tyhjä"},
+           {{"--help=1"}, "tuntematon valitsin --help=1"},
+       }) {
+    const Outcome outcome = renderer.Run(c.arguments);
+    EXPECT_EQ(outcome.exitCode, 2) << c.mistake;
     EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find("Usage"), std::string::npos);
+    EXPECT_EQ(outcome.err, "kuittikopio-text: " + c.mistake + "\n" + usage);
   }
 }
 
@@ -280,28 +296,47 @@ TEST(Renderer, FindExitCodesAndMessages) {
   EXPECT_TRUE(unset.err.starts_with("Virhe 53: Tiedostoa ei löydy: CASSA.004\nDatakansio"))
       << unset.err;
 
-  for (const auto& criteria :
-       std::vector<std::vector<std::string>>{{"--date", "31.02.2025"},
-                                             {"--date", "27.03.2025", "--from", "27.03.2025"},
-                                             {"--from", "2025-3-1"},
-                                             {"--to"},
-                                             {"--amount", "20,19191"},
-                                             {"--amount", "1,234,5"},
-                                             {"--amount", "20,19", "--amount", "7"},
-                                             {"--product", " "},
-                                             {"--number", "10 001"},
-                                             {"--number", "-1"},
-                                             {"123456"},
-                                             {"--find"}}) {
+  struct Case {
+    std::vector<std::string> criteria;
+    std::string mistake;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{"--date", "31.02.2025"}, "päivä 31.02.2025 ei ole olemassa"},
+           {{"--date", "27.03.2025", "--from", "27.03.2025"},
+            "valitsinta --date ei voi antaa yhdessä valitsimien --from ja --to kanssa"},
+           {{"--from", "2025-3-1"}, "päivä 2025-3-1 ei ole muotoa PP.KK.VVVV tai VVVV-KK-PP"},
+           {{"--to"}, "valitsimen --to arvo puuttuu"},
+           {{"--amount", "abc"},
+            "summa abc ei kelpaa: anna esimerkiksi 20,19, 20.19, -0,01 tai 7, enintään neljä "
+            "desimaalia"},
+           {{"--amount", "20,19191"},
+            "summa 20,19191 ei kelpaa: anna esimerkiksi 20,19, 20.19, -0,01 tai 7, enintään "
+            "neljä desimaalia"},
+           {{"--amount", "20,19", "--amount", "7"}, "valitsin --amount on annettu kahdesti"},
+           {{"--product", " "}, "valitsimen --product tuotekoodi on tyhjä"},
+           {{"--number", "10 001"}, "tositenumerossa 10 001 saa olla vain numeroita"},
+           {{"--number", "M103871"}, "tositenumerossa M103871 saa olla vain numeroita"},
+           {{"123456"}, "ylimääräinen argumentti 123456"},
+           {{"--find"}, "valitsin --find on annettu kahdesti"},
+           {{"--pdf", "kopio.pdf"},
+            "valitsinta --pdf ei voi antaa yhdessä valitsimen --find kanssa"},
+       }) {
     std::vector<std::string> arguments = {"--data", data, "--find"};
-    arguments.insert(arguments.end(), criteria.begin(), criteria.end());
+    arguments.insert(arguments.end(), c.criteria.begin(), c.criteria.end());
     const Outcome outcome = renderer.Run(arguments);
-    EXPECT_EQ(outcome.exitCode, 2) << criteria.front();
+    EXPECT_EQ(outcome.exitCode, 2) << c.mistake;
     EXPECT_EQ(outcome.out, "");
-    EXPECT_TRUE(outcome.err.starts_with("Usage")) << criteria.front();
+    const std::string line = "kuittikopio-text: " + c.mistake + "\n";
+    EXPECT_TRUE(outcome.err.starts_with(line + "Käyttö: ")) << outcome.err;
   }
-  // The criteria belong to --find.
-  EXPECT_EQ(renderer.Run({"--data", data, "--date", "27.03.2025"}).exitCode, 2);
+  // An entry before --find, and criteria without it.
+  EXPECT_TRUE(renderer.Run({"--data", data, "123456", "--find"})
+                  .err.starts_with("kuittikopio-text: ylimääräinen argumentti 123456\n"));
+  const Outcome alone = renderer.Run({"--data", data, "--date", "27.03.2025"});
+  EXPECT_EQ(alone.exitCode, 2);
+  EXPECT_TRUE(alone.err.starts_with(
+      "kuittikopio-text: valitsin --date kuuluu valitsimen --find jälkeen\nKäyttö: "))
+      << alone.err;
 }
 
 }  // namespace

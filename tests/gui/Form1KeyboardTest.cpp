@@ -1,11 +1,15 @@
-// Form1 from the keyboard: the focus at start, Tab through every control, Enter on the
-// buttons, and the voucher box ready for the next number after every fetch.
+// The Qt Form1 from the keyboard: the focus at start, Tab through every control, Enter on the
+// buttons, the voucher box ready for the next number after every fetch, and held to one line
+// whichever way its text comes in.
 
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QTest>
 #include <vector>
 
 #include "Form1Fixture.h"
+#include "QStringPrinting.h"
 #include "SampleData.h"
 
 namespace kuitti::test {
@@ -75,6 +79,58 @@ TEST_F(Form1KeyboardTest, AfterEveryFetchTheVoucherBoxHasTheFocusAndItsWholeText
       EXPECT_EQ(Text2()->selectedText(), c.entry) << c.dataPath.toStdString() << byEnter;
     }
   }
+}
+
+TEST_F(Form1KeyboardTest, VoucherBoxTakesOneLineWithoutControlCharactersHoweverItComesIn) {
+  struct Case {
+    const char* what;
+    QString before;  // in the box, with the cursor at the `|`
+    QString pasted;
+    QString after;
+    int cursor;
+  };
+  const std::vector<Case> cases = {
+      {"a number copied from a spreadsheet", "|", "104233\r\n104234\r\n", "104233", 6},
+      {"a line break of Unicode's own", "|", QStringLiteral("104233\u2028x"), "104233", 6},
+      {"a tab and other control characters", "|",
+       "10\t42\x01"
+       "33\x7F",
+       "104233", 6},
+      {"into the middle: the text after the cursor stays", "12|56", "34\n78", "123456", 4},
+      {"over a selection", "[99]", "104233\t\n", "104233", 6},
+  };
+  for (const Case& c : cases) {
+    Text2()->setText(QString(c.before).remove(QRegularExpression("[|\\[\\]]")));
+    if (c.before.startsWith(QLatin1Char('['))) {
+      Text2()->selectAll();
+    } else {
+      Text2()->setCursorPosition(static_cast<int>(c.before.indexOf(QLatin1Char('|'))));
+    }
+    QApplication::clipboard()->setText(c.pasted);
+    QTest::keyClick(Text2(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text2()->text(), c.after) << c.what;
+    EXPECT_EQ(Text2()->cursorPosition(), c.cursor) << c.what;
+  }
+
+  // The pasted number is found.
+  Text2()->clear();
+  QApplication::clipboard()->setText(Samples().voucher + QStringLiteral("\r\n"));
+  QTest::keyClick(Text2(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(Text2(), Qt::Key_Return);
+  EXPECT_EQ(Text1()->CopyText(),
+            QString::fromUtf8(RenderWithText(Samples().directory, Samples().voucher).out));
+
+  // Set by a program, as the search sets it, the text is held to the same rule.
+  Text2()->setText(QStringLiteral("104233\r\n"));
+  EXPECT_EQ(Text2()->text(), QStringLiteral("104233"));
+  // Keys that bring a control character along (Ctrl+B gives one) go nowhere either.
+  Text2()->setText(QStringLiteral("1042"));
+  for (const QChar c : {QChar(0x02), QChar(0x09), QChar(0x1B), QChar(0x7F)}) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier, QString(c));
+    QApplication::sendEvent(Text2(), &key);
+  }
+  QTest::keyClicks(Text2(), QStringLiteral("33"));
+  EXPECT_EQ(Text2()->text(), QStringLiteral("104233"));
 }
 
 TEST_F(Form1KeyboardTest, VoucherBoxKeepsAsManyCharactersAsTheCopysHeadingHasRoomFor) {

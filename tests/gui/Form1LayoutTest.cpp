@@ -31,6 +31,12 @@ TEST_F(Form1LayoutTest, WindowHasItsCaptionFixedClientAreaAndBothIconSizes) {
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Korvex - Tarjolux"));
   EXPECT_EQ(form.size(), QSize(602, 545));
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  // The size is fixed: minimise and close, but nothing to maximise.
+  const Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
   const QList<QSize> sizes = form.windowIcon().availableSizes();
   EXPECT_TRUE(sizes.contains(QSize(32, 32)));
   EXPECT_TRUE(sizes.contains(QSize(16, 16)));

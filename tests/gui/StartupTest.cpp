@@ -186,7 +186,7 @@ TEST_F(StartupTest, HelpAndVersionAnswerWithoutTheLockOrADisplay) {
     QString output;
   } cases[] = {
       {{QStringLiteral("--version")}, QStringLiteral("kuittikopio " KUITTI_VERSION "\n")},
-      {{QStringLiteral("--help")}, QString::fromUtf8(kuitti::kUsage)},
+      {{QStringLiteral("--help")}, QString::fromUtf8(kuitti::kHelp)},
       {{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")},
        QStringLiteral("kuittikopio " KUITTI_VERSION "\n")},
   };
@@ -205,23 +205,100 @@ TEST_F(StartupTest, HelpAndVersionAnswerWithoutTheLockOrADisplay) {
   EXPECT_EQ(LockHolder(), first.processId());
 }
 
-TEST_F(StartupTest, QtOptionsAreTakenAndOtherArgumentsRefused) {
+TEST_F(StartupTest, QtOptionsAreTakenAndOtherArgumentsRefusedInFinnishAlsoWhileOneRuns) {
   const struct {
     QStringList arguments;
     QString message;
   } refused[] = {
-      {{QStringLiteral("--bogus")}, QStringLiteral("kuittikopio: Unknown option 'bogus'.\n")},
+      {{QStringLiteral("--bogus")}, QStringLiteral("kuittikopio: tuntematon valitsin --bogus\n")},
       {{QStringLiteral("M104233")},
-       QStringLiteral("kuittikopio: Unexpected argument 'M104233'.\n")},
+       QStringLiteral("kuittikopio: ylimääräinen argumentti M104233\n")},
   };
+  const QString usage = QString::fromUtf8(kuitti::kUsage);
   for (const auto& r : refused) {
-    const Finished finished = Run(environment, r.arguments);
-    EXPECT_EQ(finished.exitCode, 2);
-    EXPECT_EQ(finished.out, QString());
-    EXPECT_TRUE(finished.err.startsWith(r.message)) << finished.err.toStdString();
+    const Finished alone = Run(environment, r.arguments);
+    EXPECT_EQ(alone.exitCode, 2);
+    EXPECT_EQ(alone.out, QString());
+    EXPECT_EQ(alone.err, r.message + usage);
   }
 
   Start(third, WithoutDisplay(), {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+  EXPECT_TRUE(WaitUntilHolding(third));
+  EXPECT_EQ(third.state(), QProcess::Running);
+  // The options are read before the lock: refused as well while an instance runs.
+  for (const auto& r : refused) {
+    const Finished second = Run(WithoutDisplay(), r.arguments);
+    EXPECT_EQ(second.exitCode, 2);
+    EXPECT_EQ(second.err, r.message + usage);
+  }
+  EXPECT_EQ(LockHolder(), third.processId());
+}
+
+TEST(CommandLine, OwnOptionsQtsOptionsAndMistakes) {
+  using Request = CommandLine::Request;
+  const struct {
+    QStringList arguments;  // after the program name
+    Request request;
+    QString mistake;
+  } cases[] = {
+      {{}, Request::Run, {}},
+      {{"--help"}, Request::ShowHelp, {}},
+      {{"-help"}, Request::ShowHelp, {}},
+      {{"--version"}, Request::ShowVersion, {}},
+      {{"--bogus", "--help"}, Request::ShowHelp, {}},
+      {{"-platform", "offscreen"}, Request::Run, {}},
+      {{"--platform", "xcb", "-style=Fusion", "-reverse", "-qwindowgeometry", "602x545+0+0"},
+       Request::Run,
+       {}},
+      {{"-platform"}, Request::Refuse, "valitsimen -platform arvo puuttuu"},
+      {{"-reverse=yes"}, Request::Refuse, "tuntematon valitsin -reverse=yes"},
+      {{"--bogus"}, Request::Refuse, "tuntematon valitsin --bogus"},
+      {{"-v"}, Request::Refuse, "tuntematon valitsin -v"},
+      {{"104233", "--bogus"}, Request::Refuse, "ylimääräinen argumentti 104233"},
+      {{"--", "--help"}, Request::Refuse, "ylimääräinen argumentti --help"},
+      {{"-"}, Request::Refuse, "ylimääräinen argumentti -"},
+  };
+  for (const auto& c : cases) {
+    const CommandLine read = ReadCommandLine(QStringList{"kuittikopio"} + c.arguments);
+    EXPECT_EQ(read.request, c.request) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(read.mistake, c.mistake) << c.arguments.join(' ').toStdString();
+  }
+}
+
+TEST_F(StartupTest, WithoutADisplayTheStartSaysSoInFinnishAndEndsWithStatusOne) {
+  const struct {
+    const char* display;  // nothing: not set
+    const char* platform;
+    QString message;
+  } cases[] = {
+      {nullptr, nullptr,
+       QStringLiteral("kuittikopio: näyttöä ei löytynyt (DISPLAY ei ole asetettu), joten "
+                      "ikkunaa ei voi avata.\n")},
+      {":4711", nullptr,
+       QStringLiteral("kuittikopio: näyttöä ei löytynyt (DISPLAY=:4711), joten ikkunaa ei voi "
+                      "avata.\n")},
+      {nullptr, "no-such-platform",
+       QStringLiteral("kuittikopio: näyttöä ei löytynyt (DISPLAY ei ole asetettu), joten "
+                      "ikkunaa ei voi avata.\n")},
+  };
+  for (const auto& c : cases) {
+    QProcessEnvironment env = environment;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      env.remove(QString::fromLatin1(name));
+    }
+    if (c.display) {
+      env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(c.display));
+    }
+    if (c.platform) {
+      env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(c.platform));
+    }
+    const Finished finished = Run(env, {});
+    EXPECT_EQ(finished.exitCode, 1) << c.message.toStdString();
+    EXPECT_EQ(finished.out, QString());
+    EXPECT_EQ(finished.err, c.message);
+  }
+  // Nothing of those starts keeps the next one from running.
+  Start(third, environment);
   EXPECT_TRUE(WaitUntilHolding(third));
   EXPECT_EQ(third.state(), QProcess::Running);
 }

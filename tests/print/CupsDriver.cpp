@@ -4,6 +4,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "DefaultPrinter.h"
 #include "Form1Fixture.h"
 #include "QStringPrinting.h"
 #include "SampleData.h"

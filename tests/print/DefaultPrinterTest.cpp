@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "DefaultPrinter.h"
 #include "ErrorNumber.h"
-#include "ReceiptPrinting.h"
 
 namespace kuitti::test {
 namespace {
@@ -18,7 +18,7 @@ TEST(DefaultPrinter, ServerThatDoesNotAnswerIsNamedBeforeAnythingIsDrawn) {
   setenv("CUPS_SERVER", socket.c_str(), 1);
 
   const std::unique_ptr<Printer> printer = MakeDefaultPrinter();
-  const RaisedError error = ErrorOf([&] { printer->SetFontName(QStringLiteral("courier new")); });
+  const RaisedError error = ErrorOf([&] { printer->SetFontName("courier new"); });
   EXPECT_EQ(error.number, kPrinterError) << "printing went on without a server";
   EXPECT_EQ(error.description, "Tulostuspalvelin " + socket + " ei vastaa.");
   printer->AbortDocument();

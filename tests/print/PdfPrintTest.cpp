@@ -80,9 +80,9 @@ class PdfPrintTest : public testing::Test {
  protected:
   void PrintAsTheCommandDoes(const QString& text) {
     PagePrinter printer([this] { return std::make_unique<PdfFileOutput>(pdf, kLayout); });
-    printer.SetFontName(QStringLiteral("courier new"));
+    printer.SetFontName("courier new");
     printer.SetFontSize(10);
-    printer.Print(text);
+    printer.Print(text.toStdString());
     printer.EndDocument();
   }
 

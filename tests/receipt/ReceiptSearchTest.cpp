@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <tuple>
 
 #include "DataFiles.h"
 #include "ErrorNumber.h"
@@ -122,16 +123,35 @@ TEST_F(ReceiptSearch, EachCriterionAndItsEdges) {
   }
 }
 
-TEST_F(ReceiptSearch, TheLimitKeepsTheFirstAndCountsThemAll) {
-  for (const SearchCriteria& criteria :
-       {SearchCriteria{.total = Amount("7")}, SearchCriteria{.productCode = "6410000000011"}}) {
+TEST_F(ReceiptSearch, TheLimitKeepsTheLastInFileOrderAndCountsThemAll) {
+  const SearchCriteria byTotal{.total = Amount("7")};  // 700a, 700b
+  const SearchCriteria byDay{.fromDay = Day("27.03.2025"), .toDay = Day("27.03.2025")};
+  const SearchCriteria byProduct{.productCode = "6410000000011"};  // 100, 700a, 700b
+  struct Case {
+    const char* what;
+    SearchCriteria criteria;
+    std::size_t limit;
+    std::vector<std::string> lines;
+    std::int64_t matched;
+  };
+  const std::vector<Case> cases = {
+      {"one of two", byTotal, 1, {kLine700b}, 2},
+      {"all, the limit just met", byTotal, 2, {kLine700a, kLine700b}, 2},
+      {"the ring wrapped more than once", byDay, 2, {kLine12345, kLine12a456}, 5},
+      {"the ring wrapped to its start", {}, 4, {kLine700a, kLine700b, kLine12345, kLine12a456}, 8},
+      {"none kept", byTotal, 0, {}, 2},
+      {"with a product, one of three", byProduct, 1, {kLine700b}, 3},
+      {"with a product, two of three", byProduct, 2, {kLine700a, kLine700b}, 3},
+  };
+  for (const Case& c : cases) {
     const SearchResult result =
-        FindReceipts(directory_.DataPath(), SystemFileSystem(), criteria, 1);
-    ASSERT_EQ(result.hits.size(), 1u);
-    EXPECT_EQ(ListingLine(result.hits[0], "."),
-              criteria.total ? "M000700-001  27.03.2025  18:00:00         7.00"
-                             : "M000100-001  27.03.2025  12:00:00        20.19");
-    EXPECT_EQ(result.matched, criteria.total ? 2 : 3);
+        FindReceipts(directory_.DataPath(), SystemFileSystem(), c.criteria, c.limit);
+    std::vector<std::string> lines;
+    for (const ReceiptHit& hit : result.hits) {
+      lines.push_back(ListingLine(hit, ","));
+    }
+    EXPECT_EQ(lines, c.lines) << c.what;
+    EXPECT_EQ(result.matched, c.matched) << c.what;
   }
 }
 
@@ -163,11 +183,20 @@ TEST(SearchTerms, DaysInEitherForm) {
   EXPECT_EQ(ParseDay("2000-01-01"), 36526);
   EXPECT_EQ(ParseDay("29.02.2024"), ParseDay("28.02.2024").value() + 1);
   EXPECT_EQ(ParseDay("31.12.9999"), 2958465);
-  for (const char* bad :
-       {"", "29.02.2025", "31.04.2025", "00.01.2025", "1.13.2025", "1.1.25", "2025-1-01",
-        "2025/01/01", "01.01.2025.", "1..2025", "+1.01.2025", "01.01.10000", "01.01.0000"}) {
-    EXPECT_EQ(ParseDay(bad), std::nullopt) << bad;
+  // Written in neither form, or a day that does not exist; only the latter has the form.
+  for (const char* malformed : {"", "1.1.25", "2025-1-01", "2025/01/01", "01.01.2025.", "1..2025",
+                                "+1.01.2025", "01.01.10000"}) {
+    EXPECT_EQ(ParseDay(malformed), std::nullopt) << malformed;
+    EXPECT_FALSE(ReadDayForm(malformed).has_value()) << malformed;
   }
+  for (const char* missing :
+       {"29.02.2025", "31.04.2025", "00.01.2025", "1.13.2025", "01.01.0000", "2025-02-30"}) {
+    EXPECT_EQ(ParseDay(missing), std::nullopt) << missing;
+    EXPECT_TRUE(ReadDayForm(missing).has_value()) << missing;
+  }
+  const auto written = ReadDayForm("31.2.2025");
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(std::tie(written->year, written->month, written->day), std::make_tuple(2025, 2, 31));
 }
 
 TEST(SearchTerms, AmountsWithEitherSeparator) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "DefaultPrinter.h"
 #include "Form1.h"
 #include "QtMessageBoxes.h"
 #include "SearchDialog.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Printer.h"
+#include "ReceiptPrinting.h"
 
 namespace kuitti {
 

@@ -4,12 +4,13 @@
 
 namespace kuitti {
 
-// Text2: the number part of the voucher. Enter announces itself before the box handles it.
+// Text2: the number part of the voucher, held to one line as SingleLineText says. Enter
+// announces itself before the box handles it.
 class VoucherBox final : public QLineEdit {
   Q_OBJECT
 
  public:
-  using QLineEdit::QLineEdit;
+  explicit VoucherBox(QWidget* parent);
 
  signals:
   void enterPressed();

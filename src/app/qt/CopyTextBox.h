@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include "Form1Layout.h"
+
 namespace kuitti {
 
 // Text1: the receipt copy in a fixed-pitch face with 13-pixel lines. The document keeps paragraphs,
@@ -9,7 +11,8 @@ namespace kuitti {
 // in comes out exactly as it was, and lines the user types end with CR LF as well.
 class CopyTextBox final : public QPlainTextEdit {
  public:
-  explicit CopyTextBox(QWidget* parent);
+  // The face asked for is mapped as described in the source, to keep the copy's lines.
+  CopyTextBox(QWidget* parent, const FontRequest& font);
 
   QString CopyText() const;
   void SetCopyText(const QString& text);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "ReceiptPrinting.h"
 
@@ -10,8 +11,8 @@ namespace kuitti::test {
 // What a fake printer was asked to do, and where it is to fail. Kept apart from the printer
 // so that it outlives a printer a window owns.
 struct PrinterScript {
-  QStringList calls;  // one line per call: its name and argument
-  QString failAt;     // the name of the call that throws, e.g. "EndDocument"
+  std::vector<std::string> calls;  // one line per call: its name and argument
+  std::string failAt;              // the name of the call that throws, e.g. "EndDocument"
   int failNumber = 482;
   std::function<void()> whilePrinting;  // runs inside Print, to look at the window then
 };
@@ -20,14 +21,14 @@ class FakePrinter final : public Printer {
  public:
   explicit FakePrinter(PrinterScript& script) : script_(script) {}
 
-  void SetFontName(const QString& name) override;
+  void SetFontName(const std::string& name) override;
   void SetFontSize(float points) override;
-  void Print(const QString& text) override;
+  void Print(const std::string& text) override;
   void EndDocument() override;
   void AbortDocument() override;
 
  private:
-  void Record(const QString& call, const QString& argument);
+  void Record(const std::string& call, const std::string& argument);
 
   PrinterScript& script_;
 };

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "FakePrinter.h"
 #include "ReceiptPrinting.h"
@@ -11,14 +13,14 @@
 namespace kuitti::test {
 namespace {
 
-const QString kCopy = QStringLiteral("Kuittikopio\r\n\r\nYhteensä       52,37");
+const std::string kCopy = "Kuittikopio\r\n\r\nYhteensä       52,37";
 
 TEST(PrintReceiptCopy, StepsRunInOrderWithTheFontAskedForAndTheWholeText) {
   PrinterScript script;
   FakePrinter printer(script);
   PrintReceiptCopy(printer, kCopy);
-  PrintReceiptCopy(printer, QStringLiteral(" \r\n"));
-  const QStringList expected = {
+  PrintReceiptCopy(printer, " \r\n");
+  const std::vector<std::string> expected = {
       "SetFontName courier new", "SetFontSize 10", "Print " + kCopy, "EndDocument",
       "SetFontName courier new", "SetFontSize 10", "Print  \r\n",    "EndDocument"};
   EXPECT_EQ(script.calls, expected);
@@ -26,7 +28,7 @@ TEST(PrintReceiptCopy, StepsRunInOrderWithTheFontAskedForAndTheWholeText) {
 
 TEST(PrintReceiptCopy, AFailingStepAbortsTheDocumentAndPassesTheErrorOn) {
   for (const char* name : {"SetFontName", "SetFontSize", "Print", "EndDocument"}) {
-    const QString step = QString::fromLatin1(name);
+    const std::string step = name;
     PrinterScript script;
     script.failAt = step;
     FakePrinter printer(script);
@@ -34,21 +36,22 @@ TEST(PrintReceiptCopy, AFailingStepAbortsTheDocumentAndPassesTheErrorOn) {
       PrintReceiptCopy(printer, kCopy);
       ADD_FAILURE() << name << ": no error";
     } catch (const RuntimeError& error) {
-      EXPECT_EQ(PrintErrorMessage(error),
-                QStringLiteral("Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa."));
+      EXPECT_EQ(PrintErrorMessage(error), "Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa.");
     }
     // Aborted at once: nothing of the printer runs after the failing step.
-    const auto failing = std::find_if(script.calls.cbegin(), script.calls.cend(),
-                                      [&](const QString& call) { return call.startsWith(step); });
+    const auto failing =
+        std::find_if(script.calls.cbegin(), script.calls.cend(),
+                     [&](const std::string& call) { return call.starts_with(step); });
     ASSERT_NE(failing, script.calls.cend()) << name;
-    EXPECT_EQ(QStringList(failing + 1, script.calls.cend()), QStringList({"AbortDocument"}))
+    EXPECT_EQ(std::vector<std::string>(failing + 1, script.calls.cend()),
+              std::vector<std::string>({"AbortDocument"}))
         << name;
   }
 }
 
 TEST(PrintReceiptCopy, NegativeErrorNumberKeepsItsSign) {
   EXPECT_EQ(PrintErrorMessage(RuntimeError(-7, "Tulostin ei vastaa.")),
-            QStringLiteral("Tulostusvirhe. Virhenumero:-7  Tulostin ei vastaa."));
+            "Tulostusvirhe. Virhenumero:-7  Tulostin ei vastaa.");
 }
 
 }  // namespace

@@ -8,21 +8,24 @@ namespace kuitti {
 
 namespace {
 
-// The classic 9.75-point Courier draws 13-pixel lines at 96 DPI, which shows 36 whole lines of
-// the copy in the box. The face "Courier" maps to here has far taller lines, so the box takes
-// "Courier New" (the face the copy is printed in; Liberation Mono has its metrics) at the
-// largest size up to 9.75 points whose lines are no taller than 13 pixels.
-constexpr qreal kLargestPointSize = 9.75;
+// The classic Courier the window asks for, at 9.75 points, draws 13-pixel lines at 96 DPI,
+// which shows 36 whole lines of the copy in the box. The face "Courier" maps to here has far
+// taller lines, so the box takes "Courier New" (the face the copy is printed in; Liberation Mono
+// has its metrics) at the largest size up to the one asked for whose lines are no taller than
+// 13 pixels.
 constexpr qreal kPointStep = 0.25;
 constexpr qreal kLineHeight = 13;
 
-QFont CopyFont() {
+QFont CopyFont(const FontRequest& request) {
   QFont font(QStringLiteral("Courier New"));
-  font.setWeight(QFont::Normal);
+  font.setWeight(static_cast<QFont::Weight>(request.weight));
+  font.setItalic(request.italic);
+  font.setUnderline(request.underline);
+  font.setStrikeOut(request.strikeOut);
   // Whatever face the name maps to, the columns must stay aligned.
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
-  for (qreal points = kLargestPointSize; points > kPointStep; points -= kPointStep) {
+  for (qreal points = request.points; points > kPointStep; points -= kPointStep) {
     font.setPointSizeF(points);
     if (std::ceil(QFontMetricsF(font).height()) <= kLineHeight) {
       break;
@@ -33,8 +36,8 @@ QFont CopyFont() {
 
 }  // namespace
 
-CopyTextBox::CopyTextBox(QWidget* parent) : QPlainTextEdit(parent) {
-  setFont(CopyFont());
+CopyTextBox::CopyTextBox(QWidget* parent, const FontRequest& font) : QPlainTextEdit(parent) {
+  setFont(CopyFont(font));
   setLineWrapMode(QPlainTextEdit::NoWrap);
   // Tab moves on, as in every other control; a tab typed into the copy would be printed.
   setTabChangesFocus(true);

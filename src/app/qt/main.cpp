@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 #include "CommandLine.h"
+#include "DefaultPrinter.h"
+#include "DisplayCheck.h"
 #include "Form1.h"
 #include "PlatformSettings.h"
 #include "QtMessageBoxes.h"
@@ -17,16 +20,21 @@ constexpr int kWrongOption = 2;
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Answered before the lock and before a display is opened: --help and --version work while
-  // another instance runs and on a machine without a display.
-  const kuitti::CommandLine early = kuitti::ReadCommandLine(kuitti::ArgumentsOf(argc, argv), false);
-  if (early.request == kuitti::CommandLine::Request::ShowHelp) {
-    std::fputs(kuitti::kUsage, stdout);
-    return 0;
-  }
-  if (early.request == kuitti::CommandLine::Request::ShowVersion) {
-    std::puts("kuittikopio " KUITTI_VERSION);
-    return 0;
+  // Answered before the lock and before a display is opened: --help, --version and a wrong
+  // option work while another instance runs and on a machine without a display.
+  const kuitti::CommandLine commandLine = kuitti::ReadCommandLine(kuitti::ArgumentsOf(argc, argv));
+  switch (commandLine.request) {
+    case kuitti::CommandLine::Request::ShowHelp:
+      std::fputs(kuitti::kHelp, stdout);
+      return 0;
+    case kuitti::CommandLine::Request::ShowVersion:
+      std::puts("kuittikopio " KUITTI_VERSION);
+      return 0;
+    case kuitti::CommandLine::Request::Refuse:
+      std::fprintf(stderr, "kuittikopio: %s\n%s", qPrintable(commandLine.mistake), kuitti::kUsage);
+      return kWrongOption;
+    case kuitti::CommandLine::Request::Run:
+      break;
   }
 
   // Before anything of the user interface exists: a second start shows the running window and
@@ -40,13 +48,10 @@ int main(int argc, char** argv) {
   if (start == kuitti::SingleInstance::Start::kUnprotected) {
     std::fprintf(stderr, "%s\n", instance.UnprotectedReason().toLocal8Bit().constData());
   }
-  QApplication application(argc, argv);
-  // QApplication has taken its own options out; whatever is left must be ours.
-  const kuitti::CommandLine rest = kuitti::ReadCommandLine(QCoreApplication::arguments(), true);
-  if (rest.request == kuitti::CommandLine::Request::Refuse) {
-    std::fprintf(stderr, "kuittikopio: %s\nUsage: kuittikopio [--help | --version]\n",
-                 qPrintable(rest.mistake));
-    return kWrongOption;
+  std::unique_ptr<QApplication> application;
+  {
+    const kuitti::DisplayCheck displayCheck;
+    application = std::make_unique<QApplication>(argc, argv);
   }
   const auto qtTranslation = kuitti::InstallQtTranslation(QLocale::system());
   kuitti::QtMessageBoxes messages;
@@ -58,5 +63,5 @@ int main(int argc, char** argv) {
   // The window paints before the setting is read.
   QCoreApplication::processEvents();
   form.SetDataPath(QString::fromStdString(kuitti::ReadDataPathSetting()));
-  return application.exec();
+  return QApplication::exec();
 }

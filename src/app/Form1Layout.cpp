@@ -1,0 +1,59 @@
+#include "Form1Layout.h"
+
+#include "ReceiptLayout.h"
+
+namespace kuitti::form1 {
+
+const std::size_t kLongestEntry =
+    layout::kWidth - layout::kHeadingStart.size() - layout::kVoucherSuffix.size();
+
+// "M" lies under the left end of the voucher box, which covers the overlap; Label5 overlaps the
+// right part of Label4.
+const std::array<ControlLayout, 10> kControls = {{
+    {Control::kText1, "Text1", ControlKind::kMultiLineBox, "", {0, 600, 9015, 7215}, 0, false},
+    {Control::kCommand1, "Command1", ControlKind::kButton, "Hae", {4800, 120, 1215, 375}, 1, false},
+    {Control::kText2, "Text2", ControlKind::kSingleLineBox, "", {2160, 120, 1695, 285}, 2, false},
+    {Control::kCommand2,
+     "Command2",
+     ControlKind::kButton,
+     "Sulje",
+     {7800, 120, 1215, 375},
+     3,
+     false},
+    {Control::kLabel1,
+     "Label1",
+     ControlKind::kLabel,
+     "Tositenumero",
+     {120, 120, 1815, 255},
+     4,
+     false},
+    {Control::kCommand3,
+     "Command3",
+     ControlKind::kButton,
+     "Tulosta",
+     {6120, 120, 1215, 375},
+     5,
+     false},
+    {Control::kLabel2, "Label2", ControlKind::kLabel, "M", {1920, 120, 615, 375}, 6, true},
+    {Control::kLabel3, "Label3", ControlKind::kLabel, "-001", {3960, 120, 615, 375}, 7, false},
+    {Control::kLabel4,
+     "Label4",
+     ControlKind::kLabel,
+     "Vain sisäiseen käyttöön",
+     {120, 7920, 4335, 255},
+     8,
+     false},
+    {Control::kLabel5,
+     "Label5",
+     ControlKind::kLabel,
+     "www.kassatuki.example",
+     {2640, 7920, 4335, 255},
+     9,
+     false},
+}};
+
+const ControlLayout& LayoutOf(Control control) {
+  return kControls[static_cast<std::size_t>(control)];
+}
+
+}  // namespace kuitti::form1

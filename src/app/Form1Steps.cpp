@@ -1,0 +1,74 @@
+#include "Form1Steps.h"
+
+#include <optional>
+#include <utility>
+
+#include "Busy.h"
+#include "ReceiptCopy.h"
+#include "ReceiptPrinting.h"
+#include "RuntimeError.h"
+
+namespace kuitti {
+
+Form1Steps::Form1Steps(Window& window, Printer* printer, FileSystem& files, NumberFormat format,
+                       ErrorReport errorReport)
+    : window_(window),
+      printer_(printer),
+      files_(files),
+      format_(std::move(format)),
+      errorReport_(std::move(errorReport)) {}
+
+void Form1Steps::SetDataPath(std::string dataPath) {
+  module_.sales.DataPath = std::move(dataPath);
+}
+
+void Form1Steps::HaeKuitti() {
+  window_.SetEnabled(Control::kCommand1, false);
+  window_.SetEnabled(Control::kCommand3, false);
+  const std::string entry = window_.Text(Control::kText2);
+  try {
+    const Busy busy(window_);
+    const std::optional<std::string> copy = FetchReceiptCopy(module_, files_, entry, format_);
+    window_.SetText(Control::kText1, copy ? *copy : std::string());
+    if (!copy) {
+      window_.ShowMessage(NotFoundMessage(entry));
+    }
+  } catch (const RuntimeError& error) {
+    window_.SetText(Control::kText1, {});
+    window_.ShowMessage(errorReport_(error, DataPath()));
+  }
+  window_.SetEnabled(Control::kCommand1, true);
+  window_.SetEnabled(Control::kCommand3, true);
+  ReadyForTheNextNumber();
+}
+
+void Form1Steps::PrintCopy() {
+  const std::string copy = window_.Text(Control::kText1);
+  if (copy.empty()) {
+    window_.ShowMessage("Ei haettua tositetta.");
+    ReadyForTheNextNumber();
+    return;
+  }
+  window_.SetEnabled(Control::kCommand3, false);
+  window_.SetEnabled(Control::kCommand1, false);
+  try {
+    const Busy busy(window_);
+    PrintReceiptCopy(*printer_, copy);
+  } catch (const RuntimeError& error) {
+    window_.ShowMessage(PrintErrorMessage(error));
+  }
+  window_.SetEnabled(Control::kCommand3, true);
+  window_.SetEnabled(Control::kCommand1, true);
+  ReadyForTheNextNumber();
+}
+
+void Form1Steps::FetchVoucher(std::string_view voucher) {
+  window_.SetText(Control::kText2, voucher);
+  HaeKuitti();
+}
+
+void Form1Steps::ReadyForTheNextNumber() {
+  window_.FocusAndSelectAll(Control::kText2);
+}
+
+}  // namespace kuitti

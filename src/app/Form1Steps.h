@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "FileAccess.h"
+#include "Module1.h"
+#include "NumberFormat.h"
+#include "Window.h"
+
+namespace kuitti {
+
+class Printer;
+class RuntimeError;
+
+// What the user reads of a failed fetch or search: the error, and the platform's advice on the
+// data directory setting where that is at fault (it knows where the setting lives).
+using ErrorReport =
+    std::function<std::string(const RuntimeError& error, const std::string& dataPath)>;
+
+// What Form1 does, written once for every toolkit: the toolkit makes the controls from the
+// layout table and calls these from its events. The state of the run lives here.
+class Form1Steps {
+ public:
+  // `printer` may be null where nothing is printed.
+  Form1Steps(Window& window, Printer* printer, FileSystem& files, NumberFormat format,
+             ErrorReport errorReport);
+
+  void SetDataPath(std::string dataPath);
+  const std::string& DataPath() const { return module_.sales.DataPath; }
+
+  // "Hae" and Enter in Text2: fetches the copy of the voucher typed in Text2 into Text1, with
+  // "Hae" and "Tulosta" disabled meanwhile. Not found empties Text1 and says so; an error is
+  // reported, empties Text1 and gives both commands back, so the user can mend the cause and
+  // fetch again.
+  void HaeKuitti();
+
+  // "Tulosta": prints Text1 as it stands; an empty box says "Ei haettua tositetta.". A failure
+  // drops the document, is reported and gives both commands back.
+  void PrintCopy();
+
+  // A receipt picked in the search: its number into Text2, then fetched.
+  void FetchVoucher(std::string_view voucher);
+
+ private:
+  // Whatever the outcome, the next number types over the last one, not into the copy.
+  void ReadyForTheNextNumber();
+
+  Window& window_;
+  Printer* printer_;
+  FileSystem& files_;
+  NumberFormat format_;
+  ErrorReport errorReport_;
+  Module1 module_;
+};
+
+}  // namespace kuitti

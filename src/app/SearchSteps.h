@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "FileAccess.h"
+#include "Form1Steps.h"
+#include "SearchWindow.h"
+
+namespace kuitti {
+
+// What "Etsi kuitti" does, written once for every toolkit: reads its fields, searches, shows the
+// rows, and hands the receipt picked to Form1.
+class SearchSteps {
+ public:
+  using Picked = std::function<void(const std::string& voucher)>;
+
+  SearchSteps(SearchWindow& window, std::string dataPath, FileSystem& files,
+              std::string decimalSeparator, ErrorReport errorReport, Picked picked);
+
+  // "Etsi" and Enter: every receipt total that meets the fields filled in, the most recent
+  // 1 000 of them, with the summary line. A total that is no amount is pointed out instead; an
+  // error is reported as a fetch's. The dialog stays open either way.
+  void Search();
+
+  // Enter or a double-click on a row: the dialog closes and Form1 fetches the receipt.
+  void Pick(std::size_t row);
+
+  // A start past the end takes the end along, and an end before the start the start.
+  void DayChanged(DayField changed);
+
+ private:
+  SearchWindow& window_;
+  std::string dataPath_;
+  FileSystem& files_;
+  std::string decimalSeparator_;
+  ErrorReport errorReport_;
+  Picked picked_;
+  std::vector<std::string> shownVouchers_;
+};
+
+// The line below the list: "Löytyi 3 002 kuittia; näytetään 1 000 viimeisintä." and the like,
+// the thousands apart with a no-break space.
+std::string SearchSummary(std::size_t shown, std::int64_t matched);
+
+}  // namespace kuitti

@@ -1,0 +1,191 @@
+#include "Form1.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "BusyCursor.h"
+#include "CommandButton.h"
+#include "CopyTextBox.h"
+#include "FetchReport.h"
+#include "MessageBoxes.h"
+#include "PlatformSettings.h"
+#include "QtText.h"
+#include "SearchShortcuts.h"
+#include "VoucherBox.h"
+
+namespace kuitti {
+
+namespace {
+
+// Qt lays widgets out in pixels of 96 dots per inch and scales them for the screen itself.
+constexpr int kQtDotsPerInch = 96;
+
+int Pixels(int twips) {
+  return TwipsToPixels(twips, kQtDotsPerInch);
+}
+
+QRect PixelsOf(const TwipsRect& place) {
+  return {Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height)};
+}
+
+}  // namespace
+
+Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
+    : messages_(messages),
+      printer_(std::move(printer)),
+      steps_(*this, printer_.get(), SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QtText(form1::kCaption));
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/icons/kuittikopio-32.png"), QSize(32, 32));
+  icon.addFile(QStringLiteral(":/icons/kuittikopio-16.png"), QSize(16, 16));
+  setWindowIcon(icon);
+  setFixedSize(Pixels(form1::kClientWidth), Pixels(form1::kClientHeight));
+  // The layout is fixed, so a maximise button would do nothing.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+
+  // Made in the order of their tab index, which is then the tab order.
+  QWidget* previous = nullptr;
+  for (const ControlLayout& layout : form1::kControls) {
+    QWidget* control = Make(layout);
+    controls_[static_cast<std::size_t>(layout.control)] = control;
+    if (layout.underNeighbours) {
+      control->lower();
+    }
+    if (control->focusPolicy() & Qt::TabFocus) {
+      if (previous) {
+        setTabOrder(previous, control);
+      }
+      previous = control;
+    }
+  }
+  // Staff type the number first: the window opens with the focus in the voucher box.
+  ControlOf(Control::kText2)->setFocus();
+
+  const auto button = [this](Control control) {
+    return static_cast<QPushButton*>(ControlOf(control));
+  };
+  connect(button(Control::kCommand1), &QPushButton::clicked, this, [this] { steps_.HaeKuitti(); });
+  connect(static_cast<VoucherBox*>(ControlOf(Control::kText2)), &VoucherBox::enterPressed, this,
+          [this] { steps_.HaeKuitti(); });
+  connect(button(Control::kCommand2), &QPushButton::clicked, this,
+          [] { QCoreApplication::exit(0); });
+  connect(button(Control::kCommand3), &QPushButton::clicked, this, [this] { steps_.PrintCopy(); });
+  AddSearchShortcuts(*this, messages_);
+}
+
+Form1::~Form1() = default;
+
+void Form1::SetDataPath(const QString& dataPath) {
+  steps_.SetDataPath(dataPath.toStdString());
+}
+
+QString Form1::DataPath() const {
+  return QString::fromStdString(steps_.DataPath());
+}
+
+QWidget* Form1::Make(const ControlLayout& layout) {
+  QWidget* control = nullptr;
+  switch (layout.kind) {
+    case ControlKind::kLabel: {
+      auto* label = new QLabel(QtText(layout.text), this);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      control = label;
+      break;
+    }
+    case ControlKind::kSingleLineBox: {
+      auto* box = new VoucherBox(this);
+      box->setMaxLength(static_cast<int>(form1::kLongestEntry));
+      box->setText(QtText(layout.text));
+      control = box;
+      break;
+    }
+    case ControlKind::kMultiLineBox: {
+      auto* box = new CopyTextBox(this, form1::kCopyFont);
+      QPalette palette = box->palette();
+      const Rgb& grey = form1::kCopyBackground;
+      palette.setColor(QPalette::Base, QColor(grey.red, grey.green, grey.blue));
+      box->setPalette(palette);
+      box->SetCopyText(QtText(layout.text));
+      control = box;
+      break;
+    }
+    case ControlKind::kButton:
+      control = new CommandButton(QtText(layout.text), this);
+      break;
+  }
+  control->setObjectName(QtText(layout.name));
+  control->setGeometry(PixelsOf(layout.place));
+  return control;
+}
+
+QWidget* Form1::ControlOf(Control control) const {
+  return controls_[static_cast<std::size_t>(control)];
+}
+
+std::string Form1::Text(Control control) const {
+  QWidget* widget = ControlOf(control);
+  switch (form1::LayoutOf(control).kind) {
+    case ControlKind::kLabel:
+      return static_cast<QLabel*>(widget)->text().toStdString();
+    case ControlKind::kSingleLineBox:
+      return static_cast<VoucherBox*>(widget)->text().toStdString();
+    case ControlKind::kMultiLineBox:
+      return static_cast<CopyTextBox*>(widget)->CopyText().toStdString();
+    case ControlKind::kButton:
+      return static_cast<CommandButton*>(widget)->text().toStdString();
+  }
+  return {};
+}
+
+void Form1::SetText(Control control, std::string_view text) {
+  QWidget* widget = ControlOf(control);
+  switch (form1::LayoutOf(control).kind) {
+    case ControlKind::kLabel:
+      static_cast<QLabel*>(widget)->setText(QtText(text));
+      break;
+    case ControlKind::kSingleLineBox:
+      static_cast<VoucherBox*>(widget)->setText(QtText(text));
+      break;
+    case ControlKind::kMultiLineBox:
+      static_cast<CopyTextBox*>(widget)->SetCopyText(QtText(text));
+      break;
+    case ControlKind::kButton:
+      static_cast<CommandButton*>(widget)->setText(QtText(text));
+      break;
+  }
+}
+
+void Form1::SetEnabled(Control control, bool enabled) {
+  ControlOf(control)->setEnabled(enabled);
+}
+
+void Form1::FocusAndSelectAll(Control control) {
+  QWidget* widget = ControlOf(control);
+  widget->setFocus();
+  switch (form1::LayoutOf(control).kind) {
+    case ControlKind::kSingleLineBox:
+      static_cast<VoucherBox*>(widget)->selectAll();
+      break;
+    case ControlKind::kMultiLineBox:
+      static_cast<CopyTextBox*>(widget)->selectAll();
+      break;
+    case ControlKind::kLabel:
+    case ControlKind::kButton:
+      break;
+  }
+}
+
+void Form1::ShowMessage(std::string_view text) {
+  messages_.Show(QtText(text));
+}
+
+void Form1::SetBusy(bool busy) {
+  SetBusyCursor(busy);
+}
+
+}  // namespace kuitti

@@ -1,0 +1,215 @@
+#include "SearchDialog.h"
+
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "BusyCursor.h"
+#include "DayEdit.h"
+#include "FetchReport.h"
+#include "MessageBoxes.h"
+#include "PlatformSettings.h"
+#include "QtText.h"
+#include "SearchDialogLayout.h"
+
+namespace kuitti {
+namespace {
+
+using namespace search_dialog;
+
+DayEdit* MakeDayEdit(QWidget* parent, const char* name) {
+  auto* edit = new DayEdit(QDate::currentDate(), parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  return edit;
+}
+
+QLineEdit* MakeField(QWidget* parent, const char* name, std::string_view pattern,
+                     std::optional<std::size_t> maxLength) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  if (!pattern.empty()) {
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QtText(pattern)), field));
+  }
+  if (maxLength) {
+    field->setMaxLength(static_cast<int>(*maxLength));
+  }
+  return field;
+}
+
+}  // namespace
+
+SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxes& messages,
+                           SearchSteps::Picked picked)
+    : QDialog(parent),
+      messages_(messages),
+      steps_(*this, dataPath.toStdString(), SystemFileSystem(),
+             RegionalNumberFormat().decimalSeparator, FetchReport, std::move(picked)) {
+  setObjectName(QStringLiteral("SearchDialog"));
+  setWindowTitle(QtText(kTitle));
+
+  // The day range counts only while "Päivä" is ticked; it is, for today, when the dialog opens.
+  days_ = new QGroupBox(QtText(kDays), this);
+  days_->setObjectName(QStringLiteral("days"));
+  days_->setCheckable(true);
+  fromDay_ = MakeDayEdit(days_, "fromDay");
+  toDay_ = MakeDayEdit(days_, "toDay");
+  auto* dayLayout = new QHBoxLayout(days_);
+  dayLayout->addWidget(new QLabel(QtText(kFromDay), days_));
+  dayLayout->addWidget(fromDay_);
+  dayLayout->addSpacing(12);
+  dayLayout->addWidget(new QLabel(QtText(kToDay), days_));
+  dayLayout->addWidget(toDay_);
+  dayLayout->addStretch();
+  connect(fromDay_, &QDateEdit::dateChanged, this, [this] { steps_.DayChanged(DayField::kFrom); });
+  connect(toDay_, &QDateEdit::dateChanged, this, [this] { steps_.DayChanged(DayField::kTo); });
+
+  total_ = MakeField(this, "total", kTotalPattern, std::nullopt);
+  total_->setPlaceholderText(QtText(kTotalHint));
+  product_ = MakeField(this, "product", {}, kLongestProductCode);
+  number_ = MakeField(this, "number", kNumberPattern, std::nullopt);
+  number_->setPlaceholderText(QtText(kNumberHint));
+  auto* fields = new QFormLayout;
+  fields->addRow(QtText(kTotal), total_);
+  fields->addRow(QtText(kProduct), product_);
+  fields->addRow(QtText(kNumber), number_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* search = buttons->addButton(QtText(kSearch), QDialogButtonBox::ActionRole);
+  search->setObjectName(QStringLiteral("search"));
+  search->setDefault(true);
+  QPushButton* close = buttons->addButton(QtText(kClose), QDialogButtonBox::RejectRole);
+  close->setAutoDefault(false);
+  connect(search, &QPushButton::clicked, this, [this] { steps_.Search(); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  results_ = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
+  results_->setObjectName(QStringLiteral("results"));
+  QStringList headings;
+  for (const Column& column : kColumns) {
+    headings.append(QtText(column.heading));
+  }
+  results_->setHorizontalHeaderLabels(headings);
+  for (int at = 0; at < results_->columnCount(); ++at) {
+    if (kColumns[static_cast<std::size_t>(at)].rightAligned) {
+      results_->horizontalHeaderItem(at)->setTextAlignment(Qt::AlignRight);
+    }
+  }
+  // The number, day and time fit their texts; the total takes the rest of the width.
+  results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  results_->horizontalHeader()->setSectionResizeMode(results_->columnCount() - 1,
+                                                     QHeaderView::Stretch);
+  results_->verticalHeader()->hide();
+  results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  results_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  results_->setSelectionMode(QAbstractItemView::SingleSelection);
+  results_->installEventFilter(this);
+  connect(results_, &QTableWidget::cellDoubleClicked, this,
+          [this](int row, int) { steps_.Pick(static_cast<std::size_t>(row)); });
+
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("summary"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(days_);
+  layout->addLayout(fields);
+  layout->addWidget(buttons);
+  layout->addWidget(results_, 1);
+  layout->addWidget(summary_);
+  resize(460, 520);
+}
+
+bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
+  // Enter on a result fetches it, rather than searching again with the default button.
+  if (watched == results_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && results_->currentRow() >= 0) {
+      steps_.Pick(static_cast<std::size_t>(results_->currentRow()));
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool SearchDialog::DaysTicked() const {
+  return days_->isChecked();
+}
+
+CalendarDay SearchDialog::Day(DayField field) const {
+  const QDate date = DayOf(field)->date();
+  return {date.year(), date.month(), date.day()};
+}
+
+void SearchDialog::SetDay(DayField field, CalendarDay day) {
+  DayOf(field)->setDate(QDate(day.year, day.month, day.day));
+}
+
+std::string SearchDialog::Text(SearchField field) const {
+  return FieldOf(field)->text().toStdString();
+}
+
+void SearchDialog::Focus(SearchField field) {
+  FieldOf(field)->setFocus();
+}
+
+void SearchDialog::ShowRows(const std::vector<SearchRow>& rows) {
+  results_->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < results_->rowCount(); ++row) {
+    const SearchRow& shown = rows[static_cast<std::size_t>(row)];
+    for (int at = 0; at < results_->columnCount(); ++at) {
+      const auto column = static_cast<std::size_t>(at);
+      auto* cell = new QTableWidgetItem(QString::fromStdString(shown.cells[column]));
+      cell->setTextAlignment((kColumns[column].rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
+                             Qt::AlignVCenter);
+      results_->setItem(row, at, cell);
+    }
+  }
+  if (!rows.empty()) {
+    results_->setCurrentCell(0, 0);
+    results_->setFocus();
+  }
+}
+
+void SearchDialog::SetSummary(std::string_view text) {
+  summary_->setText(QtText(text));
+}
+
+void SearchDialog::ShowMessage(std::string_view text) {
+  messages_.Show(QtText(text));
+}
+
+void SearchDialog::SetBusy(bool busy) {
+  SetBusyCursor(busy);
+}
+
+void SearchDialog::Close() {
+  accept();
+}
+
+QLineEdit* SearchDialog::FieldOf(SearchField field) const {
+  switch (field) {
+    case SearchField::kTotal:
+      return total_;
+    case SearchField::kProduct:
+      return product_;
+    case SearchField::kNumber:
+      return number_;
+  }
+  return nullptr;
+}
+
+DayEdit* SearchDialog::DayOf(DayField field) const {
+  return field == DayField::kFrom ? fromDay_ : toDay_;
+}
+
+}  // namespace kuitti

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <memory>
+
+#include "ReceiptPrinting.h"
+
+namespace kuitti {
+
+// The default printer of the CUPS server, the pages drawn by Qt as PDF.
+std::unique_ptr<Printer> MakeDefaultPrinter();
+
+}  // namespace kuitti

@@ -1,0 +1,231 @@
+// Form1's steps against a recording window and a fake printer: what a fetch and a print do,
+// in what order, for every outcome; the same for every toolkit.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "DataFiles.h"
+#include "FakePrinter.h"
+#include "Form1Steps.h"
+#include "Golden.h"
+#include "GoldenData.h"
+#include "ReceiptCopy.h"
+#include "RecordingWindow.h"
+#include "RuntimeError.h"
+
+namespace kuitti::test {
+namespace {
+
+// The report names the error and the data directory it was given, so a test sees both.
+std::string Report(const RuntimeError& error, const std::string& dataPath) {
+  return std::string(error.what()) + " | " + dataPath;
+}
+
+class Form1StepsTest : public testing::Test {
+ protected:
+  Form1StepsTest() : steps(window, &printer, SystemFileSystem(), NumberFormat{","}, Report) {
+    WriteGoldenStore(store);
+    steps.SetDataPath(store.DataPath());
+  }
+
+  void Fetch(std::string_view entry) {
+    window.Type(Control::kText2, entry);
+    steps.HaeKuitti();
+  }
+
+  bool BothCommandsEnabled() const {
+    return window.enabled.at(Control::kCommand1) && window.enabled.at(Control::kCommand3);
+  }
+
+  DataDirectory store;
+  RecordingWindow window;
+  PrinterScript script;
+  FakePrinter printer{script};
+  Form1Steps steps;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(Form1StepsTest, AFetchTurnsBothCommandsOffShowsTheCopyAndReadiesTheNextNumber) {
+  Fetch("123456");
+  EXPECT_TRUE(MatchesGolden(window.texts[Control::kText1], "maito_rows.txt"));
+  EXPECT_EQ(window.calls, (Calls{"SetEnabled Command1 0", "SetEnabled Command3 0", "SetBusy 1",
+                                 "SetText Text1", "SetBusy 0", "SetEnabled Command1 1",
+                                 "SetEnabled Command3 1", "FocusAndSelectAll Text2"}));
+  EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(Form1StepsTest, EveryOutcomeReplacesTheCopyAndEndsReadyForTheNextNumber) {
+  const std::string missing = store.DataPath() + "puuttuu/";
+  struct Case {
+    const char* what;
+    std::string entry;
+    std::string dataPath;
+    std::string golden;   // the copy shown; none: the box is emptied
+    std::string message;  // none: no message
+    bool messageWhileBusy;
+  };
+  const std::vector<Case> cases = {
+      {"a copy", "123456", store.DataPath(), "maito_rows.txt", "", false},
+      {"spaces kept", "  000042 ", store.DataPath(), "entry_with_spaces.txt", "", false},
+      {"not found", "999999", store.DataPath(), "", NotFoundMessage("999999"), true},
+      {"nothing typed", "", store.DataPath(), "", NotFoundMessage(""), true},
+      {"an error", "123456", missing, "",
+       "Virhe 53: Tiedostoa ei löydy: " + missing + "CASSA.001 | " + missing, false},
+  };
+  for (const Case& c : cases) {
+    steps.SetDataPath(store.DataPath());
+    Fetch("000500");  // some other copy in the box first
+    ASSERT_TRUE(MatchesGolden(window.texts[Control::kText1], "two_totals_interleaved.txt"));
+    window.calls.clear();
+    window.messages.clear();
+    window.busyAtMessage.clear();
+
+    steps.SetDataPath(c.dataPath);
+    Fetch(c.entry);
+    if (c.golden.empty()) {
+      EXPECT_EQ(window.texts[Control::kText1], "") << c.what;
+    } else {
+      EXPECT_TRUE(MatchesGolden(window.texts[Control::kText1], c.golden)) << c.what;
+    }
+    if (c.message.empty()) {
+      EXPECT_TRUE(window.messages.empty()) << c.what;
+    } else {
+      EXPECT_EQ(window.messages, std::vector<std::string>{c.message}) << c.what;
+      EXPECT_EQ(window.busyAtMessage, std::vector<bool>{c.messageWhileBusy}) << c.what;
+    }
+    EXPECT_TRUE(BothCommandsEnabled()) << c.what;
+    EXPECT_FALSE(window.busy) << c.what;
+    EXPECT_EQ(window.calls.back(), "FocusAndSelectAll Text2") << c.what;
+  }
+}
+
+TEST_F(Form1StepsTest, ADataFolderThatAppearsLaterIsReadOnTheNextFetch) {
+  const DataDirectory later;
+  steps.SetDataPath(later.DataPath());
+  Fetch("123456");
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_TRUE(window.messages[0].starts_with("Virhe 53: ")) << window.messages[0];
+
+  WriteGoldenStore(later);
+  Fetch("123456");
+  EXPECT_EQ(window.messages.size(), 1u);
+  EXPECT_TRUE(MatchesGolden(window.texts[Control::kText1], "maito_rows.txt"));
+}
+
+TEST_F(Form1StepsTest, AFailureAfterSomeFilesOpenedLeavesNoneOpen) {
+  const DataDirectory partial;
+  partial.WriteProducts(GoldenCatalogue());
+  steps.SetDataPath(partial.DataPath());
+  Fetch("123456");
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_NE(window.messages[0].find("CASSA.004"), std::string::npos) << window.messages[0];
+  EXPECT_TRUE(OpenAccessModes(partial.path()).empty());
+  EXPECT_TRUE(BothCommandsEnabled());
+}
+
+TEST_F(Form1StepsTest, APickedReceiptGoesIntoText2AndIsFetched) {
+  steps.FetchVoucher("000500");
+  EXPECT_EQ(window.texts[Control::kText2], "000500");
+  EXPECT_EQ(window.calls.front(), "SetText Text2");
+  EXPECT_TRUE(MatchesGolden(window.texts[Control::kText1], "two_totals_interleaved.txt"));
+}
+
+TEST_F(Form1StepsTest, APrintPrintsTheBoxAsItStandsWithBothCommandsOff) {
+  Fetch("123456");
+  // The user changed the copy in the box; a text of only spaces and line ends is no empty box.
+  for (const std::string& copy :
+       {std::string("Lisäys\r\n") + window.texts[Control::kText1], std::string(" \r\n")}) {
+    window.Type(Control::kText1, copy);
+    window.calls.clear();
+    script.calls.clear();
+    bool offWhilePrinting = false;
+    script.whilePrinting = [&] {
+      offWhilePrinting = !window.enabled.at(Control::kCommand1) &&
+                         !window.enabled.at(Control::kCommand3) && window.busy;
+    };
+    steps.PrintCopy();
+    EXPECT_EQ(script.calls,
+              (Calls{"SetFontName courier new", "SetFontSize 10", "Print " + copy, "EndDocument"}));
+    EXPECT_TRUE(offWhilePrinting);
+    EXPECT_EQ(window.calls,
+              (Calls{"SetEnabled Command3 0", "SetEnabled Command1 0", "SetBusy 1", "SetBusy 0",
+                     "SetEnabled Command3 1", "SetEnabled Command1 1", "FocusAndSelectAll Text2"}));
+    EXPECT_TRUE(window.messages.empty());
+  }
+}
+
+TEST_F(Form1StepsTest, AnEmptyBoxSaysThereIsNoCopyAndPrintsNothing) {
+  for (const std::string entry : {"", "999999"}) {  // before any fetch, after a miss
+    if (!entry.empty()) {
+      Fetch(entry);
+    }
+    window.calls.clear();
+    window.messages.clear();
+    steps.PrintCopy();
+    EXPECT_EQ(window.messages, std::vector<std::string>{"Ei haettua tositetta."});
+    EXPECT_EQ(window.calls, (Calls{"ShowMessage", "FocusAndSelectAll Text2"}));
+    EXPECT_TRUE(script.calls.empty());
+    EXPECT_TRUE(BothCommandsEnabled());
+  }
+}
+
+TEST_F(Form1StepsTest, AFailedPrintIsReportedDroppedAndGivesTheCommandsBack) {
+  Fetch("123456");
+  for (const char* step : {"SetFontName", "Print", "EndDocument"}) {
+    script.calls.clear();
+    script.failAt = step;
+    window.messages.clear();
+    window.busyAtMessage.clear();
+    steps.PrintCopy();
+    EXPECT_EQ(window.messages,
+              std::vector<std::string>{"Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa."})
+        << step;
+    EXPECT_EQ(window.busyAtMessage, std::vector<bool>{false}) << step;
+    EXPECT_EQ(script.calls.back(), "AbortDocument") << step;
+    EXPECT_TRUE(BothCommandsEnabled()) << step;
+    EXPECT_EQ(window.calls.back(), "FocusAndSelectAll Text2") << step;
+  }
+  // The next print is a document of its own.
+  script.calls.clear();
+  script.failAt.clear();
+  steps.PrintCopy();
+  EXPECT_EQ(script.calls.front(), "SetFontName courier new");
+  EXPECT_EQ(script.calls.back(), "EndDocument");
+}
+
+// The window only reads the point-of-sale files: fetches of every outcome and prints leave them
+// byte for byte as they were, with their modification times, and create nothing beside them.
+TEST_F(Form1StepsTest, FetchingAndPrintingLeaveTheDataFilesUntouched) {
+  namespace fs = std::filesystem;
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+  std::map<std::string, std::string> before;
+  for (const auto& file : fs::directory_iterator(store.path())) {
+    fs::last_write_time(file.path(), old);
+    before[file.path().filename().string()] = ReadFileBytes(file.path());
+  }
+  Fetch("123456");  // a copy
+  steps.PrintCopy();
+  Fetch("999999");  // not found
+  steps.PrintCopy();
+  steps.SetDataPath(store.DataPath() + "puuttuu/");
+  Fetch("123456");  // an error
+  steps.SetDataPath(store.DataPath());
+  Fetch("000500");
+  steps.PrintCopy();
+  ASSERT_EQ(std::count_if(script.calls.begin(), script.calls.end(),
+                          [](const std::string& call) { return call.starts_with("Print "); }),
+            2);
+
+  std::map<std::string, std::string> after;
+  for (const auto& file : fs::directory_iterator(store.path())) {
+    EXPECT_EQ(fs::last_write_time(file.path()), old) << file.path();
+    after[file.path().filename().string()] = ReadFileBytes(file.path());
+  }
+  EXPECT_EQ(after, before);
+}
+
+}  // namespace
+}  // namespace kuitti::test

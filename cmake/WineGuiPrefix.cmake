@@ -14,3 +14,10 @@ if(NOT EXISTS ${KUITTI_WINE_GUI_PREFIX}/system.reg)
     message(FATAL_ERROR "wine could not create its prefix ${KUITTI_WINE_GUI_PREFIX}")
   endif()
 endif()
+# Windows has the bitmap face "Courier" that the copy box asks for; Debian's wine registers its
+# own (coure.fon, package fonts-wine) but looks for it only in the prefix's Fonts folder.
+set(wine_courier /usr/share/wine/fonts/coure.fon)
+if(NOT EXISTS ${wine_courier})
+  message(FATAL_ERROR "No ${wine_courier} for the window tests (Debian: fonts-wine)")
+endif()
+file(COPY ${wine_courier} DESTINATION ${KUITTI_WINE_GUI_PREFIX}/drive_c/windows/Fonts)

@@ -10,7 +10,7 @@ namespace kuitti::test {
 // help names as the source of the decimal separator.
 #ifdef _WIN32
 inline const std::string kSeparator = "\\";
-inline const std::string kDecimalSeparatorSource = "regional settings";
+inline const std::string kDecimalSeparatorSource = "alueasetusten";
 #else
 inline const std::string kSeparator = "/";
 inline const std::string kDecimalSeparatorSource = "LC_ALL";

@@ -85,11 +85,15 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
       return kNoneFound;
     }
     const std::string separator = RegionalNumberFormat().decimalSeparator;
+    // Written a block at a time: one write per line, or a small buffer's worth, would cost
+    // more than the scan when a hundred thousand receipts are listed.
+    constexpr std::size_t kBlockSize = std::size_t{1} << 20;
     std::string lines;
+    lines.reserve(kBlockSize + 256);
     for (const ReceiptHit& hit : result.hits) {
-      lines += ListingLine(hit, separator);
+      AppendListingLine(lines, hit, separator);
       lines += '\n';
-      if (lines.size() >= 64 * 1024) {
+      if (lines.size() >= kBlockSize) {
         WriteOutput(lines);
         lines.clear();
       }

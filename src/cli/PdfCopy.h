@@ -5,8 +5,9 @@
 #include <string_view>
 
 // The entry point of the module kuittikopio-pdf.so: writes the UTF-8 text as the pages that
-// "Tulosta" would print to the PDF file at path, whole or not at all. Gives 0, or an error
-// number with its description.
+// "Tulosta" would print to the PDF file at path, "-" being standard output (see PdfFileOutput
+// for what is replaced and what written into). Gives 0, or an error number with its
+// description.
 extern "C" int KuittiWritePdfCopy(const char* text, std::size_t size, const char* path,
                                   std::string* description);
 

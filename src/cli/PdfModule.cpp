@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <new>
+#include <string_view>
 #include <vector>
 
 #include "PagePrinter.h"
@@ -45,6 +46,10 @@ extern "C" __attribute__((visibility("default"))) int KuittiWritePdfCopy(const c
 
   try {
     kuitti::PagePrinter printer([path] {
+      // "-" stands for standard output, as for other command-line tools.
+      if (std::string_view(path) == "-") {
+        return kuitti::PdfFileOutput::ToStandardOutput(kuitti::DefaultPrinterPageLayout());
+      }
       return std::make_unique<kuitti::PdfFileOutput>(QFile::decodeName(path),
                                                      kuitti::DefaultPrinterPageLayout());
     });

@@ -2,7 +2,6 @@
 // window's text box would hold it, writes it to a PDF file as "Tulosta" would print it, or
 // lists the receipts that meet search criteria.
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -68,7 +67,8 @@ constexpr std::string_view kDescription =
     "  --pdf TIEDOSTO   kirjoita sen sijaan tiedostoon TIEDOSTO sivut, jotka \"Tulosta\"\n"
     "                   tulostaisi (PDF, \"courier new\" 10 pt, oletustulostimen paperikoko,\n"
     "                   ilman tulostinta A4); tiedosto korvataan kokonaan ja vain, kun kopio\n"
-    "                   syntyi; näyttöä ei tarvita\n"
+    "                   syntyi; laite tai nimetty putki kirjoitetaan sellaisenaan, ja - on\n"
+    "                   vakiotuloste; näyttöä ei tarvita\n"
 #endif
     "  --help           näytä tämä ohje\n"
     "  --version        näytä versio\n"

@@ -64,6 +64,12 @@ Currency operator*(Currency a, Currency b) {
   return Currency(CheckedNarrow(negative ? -quotient : quotient));
 }
 
+Currency Currency::RoundedToCents() const {
+  // Cannot overflow: the extremes of the range lie less than half a cent from a whole cent.
+  const auto cents = static_cast<std::int64_t>((Magnitude(raw_) + 50) / 100);
+  return Currency((raw_ < 0 ? -cents : cents) * 100);
+}
+
 std::string Currency::AmountText(std::string_view decimalSeparator) const {
   const std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
   return HundredthsText(raw_ < 0, std::to_string(hundredths), decimalSeparator);

@@ -29,6 +29,9 @@ class Currency {
 
   friend constexpr auto operator<=>(Currency, Currency) = default;
 
+  // Rounded half away from zero to whole cents, the value that AmountText shows.
+  Currency RoundedToCents() const;
+
   // The "0.00" form: rounded half away from zero to two decimals; every value below zero
   // keeps its minus sign, even one that rounds to zero.
   std::string AmountText(std::string_view decimalSeparator) const;

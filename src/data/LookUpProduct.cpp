@@ -26,6 +26,7 @@ void LookUpProduct(RandomAccessFile& productIndex, RandomAccessFile& products,
       hi = mid - 1;
     }
   }
+  product.ProductName.fill(U' ');
 }
 
 }  // namespace kuitti

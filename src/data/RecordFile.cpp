@@ -1,16 +1,14 @@
 #include "RecordFile.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "RuntimeError.h"
 
 namespace kuitti {
 
 std::int32_t RecordCount(RandomAccessFile& file, int recordLength) {
-  const double count =
-      std::nearbyint(static_cast<double>(file.Length()) / static_cast<double>(recordLength));
-  if (!(count >= INT32_MIN && count <= INT32_MAX)) {
+  const std::int64_t count = file.Length() / recordLength;
+  if (count > INT32_MAX) {
     RaiseOverflow();
   }
   return static_cast<std::int32_t>(count);

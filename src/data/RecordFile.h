@@ -8,8 +8,9 @@
 
 namespace kuitti {
 
-// The file's length divided by the record length in double precision, rounded to the nearest
-// integer with a tie to the even one, as a signed 32-bit number (error 6 beyond that).
+// The whole records of the file: its length divided by the record length, rounded down, as a
+// signed 32-bit number (error 6 beyond that). A record the point-of-sale system has written
+// only in part is not counted, so it is neither rendered, listed nor probed.
 std::int32_t RecordCount(RandomAccessFile& file, int recordLength);
 
 // Reads the bytes of record n (from 1) with one positioned read; bytes beyond the end of the

@@ -60,14 +60,20 @@ void AppendTotalsRow(const ReceiptRowRecord& row, std::string& copy, const Numbe
   copy += layout::kRule;
   copy += kLineEnd;
   copy += kLineEnd;
+  const Currency paid = row.Price - row.Quantity;
+  // The three lines add up: where the stored rounding is not what the shown total and paid
+  // amount differ by (at half cents of opposite signs), that difference is shown instead.
+  // Elsewhere the stored rounding shows as ever, "-0,00" of a slightly negative one included.
+  const Currency difference = row.Price.RoundedToCents() - paid.RoundedToCents();
+  const Currency rounding = row.Quantity.RoundedToCents() == difference ? row.Quantity : difference;
   copy += layout::kTotalLabel;
   copy += amount(row.Price);
   copy += kLineEnd;
   copy += layout::kRoundingLabel;
-  copy += amount(row.Quantity);
+  copy += amount(rounding);
   copy += kLineEnd;
   copy += layout::kPaidLabel;
-  copy += amount(row.Price - row.Quantity);
+  copy += amount(paid);
   copy += kLineEnd;
   copy += kLineEnd;
   copy += layout::kPrintedLabel;

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <new>
-#include <unordered_set>
 
 #include "AmountText.h"
 #include "CodePage.h"
@@ -14,18 +13,10 @@
 #include "RowCriteria.h"
 #include "RuntimeError.h"
 #include "Utf8.h"
+#include "VoucherSet.h"
 
 namespace kuitti {
 namespace {
-
-// The six bytes of a voucher number as one integer.
-std::uint64_t VoucherKey(const unsigned char* voucher) {
-  std::uint64_t key = 0;
-  for (int i = 0; i < ReceiptRowRecord::kVoucherNumber.width; ++i) {
-    key = (key << 8) | voucher[i];
-  }
-  return key;
-}
 
 ReceiptHit HitOf(const unsigned char* row) {
   ReceiptHit hit;
@@ -36,68 +27,74 @@ ReceiptHit HitOf(const unsigned char* row) {
   return hit;
 }
 
-// Keeps the last `limit` hits of the scan in a ring, so a loose criterion on millions of rows
-// holds no more than the dialog shows.
-void KeepLast(std::vector<ReceiptHit>& hits, std::size_t limit, std::int64_t seen,
-              const ReceiptHit& hit) {
-  if (hits.size() < limit) {
-    hits.push_back(hit);
+// Keeps the last `limit` hits in a ring, so a loose criterion on millions of rows holds no
+// more than is shown, and counts them all.
+void Add(SearchResult& result, const unsigned char* row, std::size_t limit) {
+  if (result.hits.size() < limit) {
+    result.hits.push_back(HitOf(row));
   } else if (limit > 0) {
-    hits[static_cast<std::size_t>(seen) % limit] = hit;
+    result.hits[static_cast<std::size_t>(result.matched) % limit] = HitOf(row);
   }
+  ++result.matched;
 }
 
 // The ring in file order again: its oldest hit is where the next one would have gone.
-void PutInFileOrder(std::vector<ReceiptHit>& hits, std::int64_t seen) {
-  if (!hits.empty() && static_cast<std::size_t>(seen) > hits.size()) {
-    std::rotate(
-        hits.begin(),
-        hits.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(seen) % hits.size()),
-        hits.end());
+void PutInFileOrder(SearchResult& result) {
+  std::vector<ReceiptHit>& hits = result.hits;
+  if (!hits.empty() && static_cast<std::size_t>(result.matched) > hits.size()) {
+    const auto oldest = static_cast<std::size_t>(result.matched) % hits.size();
+    std::rotate(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(oldest), hits.end());
   }
 }
 
+const unsigned char* VoucherOf(const unsigned char* row) {
+  return row + ReceiptRowRecord::kVoucherNumber.offset;
+}
+
+// A product asked for is looked for on the rows of the totals row's voucher anywhere in the
+// file. Item rows nearly always come before their totals row, so one scan decides each totals
+// row as it comes, keeping nothing of those that fail; only when a row with the product comes
+// after a totals row of its voucher that had none yet is the file scanned again, every
+// voucher with the product known by then.
 SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::size_t limit) {
   const RowCriteria test(criteria);
   const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
   SearchResult result;
-  // With a product asked for, a row's voucher may show the product only further on, so every
-  // candidate is kept until the end of the scan.
-  std::vector<ReceiptHit>& candidates = result.hits;
-  std::unordered_set<std::uint64_t> vouchersWithProduct;
-  RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
-  while (const unsigned char* row = scanner.Next()) {
-    if (!RowCriteria::IsRendered(row)) {
-      continue;
-    }
-    if (test.WantsProduct() && !RowCriteria::IsTotalsRow(row)) {
-      if (test.HasProduct(row)) {
-        vouchersWithProduct.insert(VoucherKey(row + ReceiptRowRecord::kVoucherNumber.offset));
+  VoucherSet withProduct;
+  VoucherSet withoutProductYet;  // of the totals rows that met every other criterion
+  bool decidedTooEarly = false;
+  {
+    RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
+    while (const unsigned char* row = scanner.Next()) {
+      if (test.WantsProduct()) {
+        if (!RowCriteria::IsTotalsRow(row)) {
+          if (test.HasProduct(row)) {
+            decidedTooEarly = decidedTooEarly || withoutProductYet.Contains(VoucherOf(row));
+            withProduct.Insert(VoucherOf(row));
+          }
+          continue;
+        }
       }
-      continue;
+      if (!test.MeetsRowCriteria(row)) {
+        continue;
+      }
+      if (test.WantsProduct() && !withProduct.Contains(VoucherOf(row))) {
+        withoutProductYet.Insert(VoucherOf(row));
+        continue;
+      }
+      Add(result, row, limit);
     }
-    // The criteria first: item rows carry their sale time too, so a day range passes over
-    // most of them without the product code being looked at.
-    if (!test.MeetsRowCriteria(row) || !RowCriteria::IsTotalsRow(row)) {
-      continue;
-    }
-    if (test.WantsProduct()) {
-      candidates.push_back(HitOf(row));
-    } else {
-      KeepLast(candidates, limit, result.matched, HitOf(row));
-    }
-    ++result.matched;
   }
-  if (test.WantsProduct()) {
-    std::erase_if(candidates, [&](const ReceiptHit& hit) {
-      return !vouchersWithProduct.contains(VoucherKey(hit.voucher.data()));
-    });
-    result.matched = static_cast<std::int64_t>(candidates.size());
-    candidates.erase(candidates.begin(), candidates.end() - static_cast<std::ptrdiff_t>(std::min(
-                                                                candidates.size(), limit)));
-  } else {
-    PutInFileOrder(candidates, result.matched);
+  if (decidedTooEarly) {
+    result = SearchResult();
+    RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
+    while (const unsigned char* row = scanner.Next()) {
+      if (test.MeetsRowCriteria(row) && withProduct.Contains(VoucherOf(row))) {
+        Add(result, row, limit);
+      }
+    }
   }
+  PutInFileOrder(result);
   return result;
 }
 
@@ -122,13 +119,22 @@ std::string VoucherText(const ReceiptHit& hit) {
   return text;
 }
 
-std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {
-  std::string line = "M";
-  line.append(VoucherText(hit)).append(layout::kVoucherSuffix);
-  line.append("  ").append(DateText(hit.saleTime));
-  line.append("  ").append(TimeText(hit.saleTime));
-  line.append("  ").append(
+void AppendListingLine(std::string& lines, const ReceiptHit& hit,
+                       std::string_view decimalSeparator) {
+  lines += 'M';
+  for (unsigned char byte : hit.voucher) {
+    AppendUtf8(lines, layout::Shown(DecodeWindows1252(byte)));
+  }
+  lines.append(layout::kVoucherSuffix);
+  lines.append("  ").append(DateText(hit.saleTime));
+  lines.append("  ").append(TimeText(hit.saleTime));
+  lines.append("  ").append(
       RightAligned(hit.total.AmountText(decimalSeparator), layout::kTotalsAmountWidth));
+}
+
+std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {
+  std::string line;
+  AppendListingLine(line, hit, decimalSeparator);
   return line;
 }
 

@@ -18,8 +18,8 @@ namespace kuitti {
 // What a receipt is looked for by; every criterion given must hold. A totals row (a rendered
 // row with a blank product code) is listed when it meets them all.
 struct SearchCriteria {
-  // Inclusive bounds on the day of SaleTime, counted like its whole part (days since
-  // 30 December 1899); a negative SaleTime never meets a day bound.
+  // Inclusive bounds on the date that the copy shows for SaleTime, as day numbers (days
+  // since 30 December 1899); a negative SaleTime never meets a day bound.
   std::optional<std::int32_t> fromDay = std::nullopt;
   std::optional<std::int32_t> toDay = std::nullopt;
   // The total (Price) of the totals row. Given with at most two decimals it is compared with
@@ -58,5 +58,8 @@ std::string VoucherText(const ReceiptHit& hit);
 // "M" + VoucherText + "-001", two spaces, DateText, two spaces, TimeText, two spaces and the
 // total "0.00" right-aligned in 11 characters; no line end.
 std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator);
+// The same line appended to `lines`, for a listing made in large blocks.
+void AppendListingLine(std::string& lines, const ReceiptHit& hit,
+                       std::string_view decimalSeparator);
 
 }  // namespace kuitti

@@ -1,7 +1,8 @@
 #include "RowCriteria.h"
 
+#include <algorithm>
 #include <limits>
-#include <string_view>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -32,10 +33,6 @@ std::string_view WithoutLeadingZeros(std::string_view digits) {
   return digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
 }
 
-std::string_view FieldText(const unsigned char* row, Field field) {
-  return {reinterpret_cast<const char*>(row + field.offset), static_cast<std::size_t>(field.width)};
-}
-
 // The raw totals that the copy shows as the amount, rounded half away from zero to the cent,
 // when it is given in cents; otherwise the amount itself.
 std::pair<std::int64_t, std::int64_t> RawTotalsShownAs(const TypedAmount& amount) {
@@ -53,11 +50,41 @@ std::pair<std::int64_t, std::int64_t> RawTotalsShownAs(const TypedAmount& amount
 
 }  // namespace
 
+std::vector<std::string> CodeFields(std::string_view code, int width) {
+  const auto size = static_cast<std::size_t>(width);
+  std::vector<std::string> fields;
+  if (code.empty() || code.size() > size) {
+    return fields;
+  }
+  for (std::size_t before = 0; before + code.size() <= size; ++before) {
+    std::string field(size, ' ');
+    field.replace(before, code.size(), code);
+    fields.push_back(std::move(field));
+  }
+  return fields;
+}
+
+std::vector<std::string> NumberFields(std::string_view digits, int width) {
+  const auto size = static_cast<std::size_t>(width);
+  const std::string_view significant = WithoutLeadingZeros(digits);
+  std::vector<std::string> fields;
+  // An empty number has no fields, so a blank field is never the number zero.
+  for (std::size_t zeros = 0; zeros + significant.size() <= size; ++zeros) {
+    std::string number(zeros, '0');
+    number += significant;
+    for (std::string& field : CodeFields(number, width)) {
+      fields.push_back(std::move(field));
+    }
+  }
+  return fields;
+}
+
 RowCriteria::RowCriteria(const SearchCriteria& criteria) {
   if (criteria.fromDay || criteria.toDay) {
     hasDays_ = true;
-    fromDay_ = criteria.fromDay ? std::max(*criteria.fromDay, 0) : 0;
-    dayAfterTo_ = criteria.toDay ? *criteria.toDay + 1.0 : std::numeric_limits<double>::infinity();
+    fromDay_ = criteria.fromDay ? FirstDayValueShownOn(*criteria.fromDay) : 0;
+    dayAfterTo_ = criteria.toDay ? FirstDayValueShownOn(std::int64_t{*criteria.toDay} + 1)
+                                 : std::numeric_limits<double>::infinity();
   }
   if (criteria.total) {
     hasTotal_ = true;
@@ -65,28 +92,18 @@ RowCriteria::RowCriteria(const SearchCriteria& criteria) {
   }
   if (criteria.productCode) {
     wantsProduct_ = true;
-    const auto code = EncodedCode(*criteria.productCode);
-    const std::string_view trimmed = code ? TrimSpaces(*code) : std::string_view();
-    // An item row's code is never blank, nor longer than its field.
-    if (!trimmed.empty() && trimmed.size() <= ReceiptRowRecord::kProductCode.width) {
-      product_ = std::string(trimmed);
+    if (const auto code = EncodedCode(*criteria.productCode)) {
+      product_ = FieldPatterns<ReceiptRowRecord::kProductCode.width>(
+          CodeFields(TrimSpaces(*code), ReceiptRowRecord::kProductCode.width));
     }
   }
   if (criteria.number) {
     wantsNumber_ = true;
     if (IsDigits(*criteria.number)) {
-      digits_ = std::string(WithoutLeadingZeros(*criteria.number));
+      number_ = FieldPatterns<ReceiptRowRecord::kVoucherNumber.width>(
+          NumberFields(*criteria.number, ReceiptRowRecord::kVoucherNumber.width));
     }
   }
-}
-
-bool RowCriteria::HasProduct(const unsigned char* row) const {
-  return product_ && TrimSpaces(FieldText(row, ReceiptRowRecord::kProductCode)) == *product_;
-}
-
-bool RowCriteria::HasNumber(const unsigned char* row) const {
-  const std::string_view voucher = TrimSpaces(FieldText(row, ReceiptRowRecord::kVoucherNumber));
-  return digits_ && IsDigits(voucher) && WithoutLeadingZeros(voucher) == *digits_;
 }
 
 }  // namespace kuitti

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <optional>
-#include <string>
+#include <string_view>
 
 #include "DateTimeText.h"
+#include "FieldPatterns.h"
 #include "ReceiptSearch.h"
 #include "Records.h"
 #include "RowSelector.h"
@@ -15,7 +13,8 @@
 namespace kuitti {
 
 // The search criteria turned into tests on a receipt row's raw bytes, so the scan decodes
-// nothing. Codes and digits are encoded once, up front.
+// nothing: the number and the product code as the few fields that show as them, the total as
+// a range of stored values. Codes and digits are encoded once, up front.
 class RowCriteria {
  public:
   explicit RowCriteria(const SearchCriteria& criteria);
@@ -25,29 +24,35 @@ class RowCriteria {
   }
 
   static bool IsTotalsRow(const unsigned char* row) {
-    static constexpr char kBlank[ReceiptRowRecord::kProductCode.width + 1] = "             ";
-    return std::memcmp(row + ReceiptRowRecord::kProductCode.offset, kBlank,
-                       ReceiptRowRecord::kProductCode.width) == 0;
+    using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;
+    return Code::Of(row + ReceiptRowRecord::kProductCode.offset) == Code::Filled(' ');
   }
 
   bool WantsProduct() const { return wantsProduct_; }
-  // For a rendered item row: whether its trimmed product code is the one looked for.
-  bool HasProduct(const unsigned char* row) const;
+  // For an item row: whether it is rendered and its trimmed product code is the one looked
+  // for.
+  bool HasProduct(const unsigned char* row) const {
+    return product_.Contains(row + ReceiptRowRecord::kProductCode.offset) && IsRendered(row);
+  }
 
-  // Whether the row meets the day, total and number criteria and has a date; the bytes
-  // nearest the row's start are looked at first.
+  // Whether the row is a rendered totals row with a date that meets the day, total and
+  // number criteria. The tests that rule out most rows come first.
   bool MeetsRowCriteria(const unsigned char* row) const {
-    const double saleTime = SaleTime(row);
-    if (!(std::fabs(saleTime) < kFirstDayPastCalendar)) {  // no date, where DateText fails
+    if (wantsNumber_ && !number_.Contains(row + ReceiptRowRecord::kVoucherNumber.offset)) {
       return false;
     }
+    if (hasTotal_ && !(Price(row) >= lowestTotal_ && Price(row) <= highestTotal_)) {
+      return false;
+    }
+    const double saleTime = SaleTime(row);
     if (hasDays_ && !(saleTime >= fromDay_ && saleTime < dayAfterTo_)) {
       return false;
     }
-    if (wantsNumber_ && !HasNumber(row)) {
+    // No date, where DateText fails.
+    if (!(saleTime > -kFirstDayPastCalendar && saleTime < pastCalendar_)) {
       return false;
     }
-    return !hasTotal_ || (Price(row) >= lowestTotal_ && Price(row) <= highestTotal_);
+    return IsTotalsRow(row) && IsRendered(row);
   }
 
   static double SaleTime(const unsigned char* row) {
@@ -59,8 +64,9 @@ class RowCriteria {
   }
 
  private:
-  bool HasNumber(const unsigned char* row) const;
-
+  // The day bounds are the first day values that DateText, rounding to the second, shows on
+  // the day, so that the search finds the date the copy shows.
+  double pastCalendar_ = FirstDayValueShownOn(static_cast<std::int64_t>(kFirstDayPastCalendar));
   bool hasDays_ = false;
   double fromDay_ = 0;     // 0 when open: a negative SaleTime never meets a day bound
   double dayAfterTo_ = 0;  // infinity when open
@@ -68,9 +74,17 @@ class RowCriteria {
   std::int64_t lowestTotal_ = 0;  // the raw totals that meet the criterion
   std::int64_t highestTotal_ = 0;
   bool wantsProduct_ = false;
-  std::optional<std::string> product_;  // trimmed, Windows-1252; nothing when no code can match
+  FieldPatterns<ReceiptRowRecord::kProductCode.width> product_;  // none when no code can match
   bool wantsNumber_ = false;
-  std::optional<std::string> digits_;  // without leading zeros; nothing when no number can match
+  FieldPatterns<ReceiptRowRecord::kVoucherNumber.width> number_;  // none when no number can
 };
+
+// The fields of `width` bytes that trimmed of spaces are the code (Windows-1252); none for a
+// blank code, which no item row has.
+std::vector<std::string> CodeFields(std::string_view code, int width);
+
+// The fields of `width` bytes that trimmed of spaces are all digits and the same number as
+// the digits.
+std::vector<std::string> NumberFields(std::string_view digits, int width);
 
 }  // namespace kuitti

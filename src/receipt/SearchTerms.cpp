@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <limits>
 #include <string>
 
 namespace kuitti {
@@ -73,15 +74,21 @@ std::optional<TypedAmount> ParseAmount(std::string_view text) {
       fraction.size() > 4) {
     return std::nullopt;
   }
-  // Read as a whole number of ten-thousandths, so every value of the range is exact.
-  std::int64_t raw = 0;
+  // Read as a whole number of ten-thousandths, so every value of the range is exact; the
+  // magnitude of the smallest one, 2^63, is one more than the largest.
+  std::uint64_t magnitude = 0;
   std::string digits(whole);
   digits.append(fraction).append(4 - fraction.size(), '0');
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), raw);
-  if (error != std::errc() || end != digits.data() + digits.size()) {
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+  const std::uint64_t largest =
+      static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (negative ? 1 : 0);
+  if (error != std::errc() || end != digits.data() + digits.size() || magnitude > largest) {
     return std::nullopt;
   }
-  return TypedAmount{Currency::FromRaw(negative ? -raw : raw), static_cast<int>(fraction.size())};
+  const std::int64_t raw =
+      negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+  return TypedAmount{Currency::FromRaw(raw), static_cast<int>(fraction.size())};
 }
 
 bool IsDigits(std::string_view text) {

@@ -31,7 +31,8 @@ struct TypedAmount {
 };
 
 // An amount with a comma or a point as the decimal separator, a leading minus and up to four
-// decimals: "20,19", "20.19", "-0,01", "7".
+// decimals: "20,19", "20.19", "-0,01", "7"; any amount a total can hold, from
+// -922337203685477,5808 to 922337203685477,5807, and nothing beyond.
 std::optional<TypedAmount> ParseAmount(std::string_view text);
 
 // One or more of the digits 0 to 9 and nothing else.

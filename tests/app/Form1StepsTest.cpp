@@ -200,7 +200,7 @@ TEST_F(Form1StepsTest, AFailedPrintIsReportedDroppedAndGivesTheCommandsBack) {
 // byte for byte as they were, with their modification times, and create nothing beside them.
 TEST_F(Form1StepsTest, FetchingAndPrintingLeaveTheDataFilesUntouched) {
   namespace fs = std::filesystem;
-  // A time the file system holds as it is (Windows keeps 100 ns, the clock counts finer).
+  // From a file time, not the clock: Windows keeps times to 100 ns only.
   const auto old = fs::last_write_time(store.path()) - std::chrono::hours(24 * 365);
   std::map<std::string, std::string> before;
   for (const auto& file : fs::directory_iterator(store.path())) {

@@ -284,6 +284,9 @@ TEST(Renderer, FindExitCodesAndMessages) {
   EXPECT_EQ(none.exitCode, 1);
   EXPECT_EQ(none.out, "");
   EXPECT_EQ(none.err, "Kuitteja ei löytynyt.\n");
+  // The smallest total a row can hold is a criterion like any other.
+  EXPECT_EQ(renderer.Run({"--data", data, "--find", "--amount", "-922337203685477,5808"}).exitCode,
+            1);
 
   const Outcome failed = renderer.Run({"--data", data + "/puuttuu", "--find"});
   EXPECT_EQ(failed.exitCode, 2);
@@ -312,9 +315,16 @@ TEST(Renderer, FindExitCodesAndMessages) {
            {{"--amount", "20,19191"},
             "summa 20,19191 ei kelpaa: anna esimerkiksi 20,19, 20.19, -0,01 tai 7, enintään "
             "neljä desimaalia"},
+           {{"--amount", "1,234,5"},
+            "summa 1,234,5 ei kelpaa: anna esimerkiksi 20,19, 20.19, -0,01 tai 7, enintään "
+            "neljä desimaalia"},
+           {{"--amount", "-922337203685477,5809"},
+            "summa -922337203685477,5809 ei kelpaa: anna esimerkiksi 20,19, 20.19, -0,01 tai 7, "
+            "enintään neljä desimaalia"},
            {{"--amount", "20,19", "--amount", "7"}, "valitsin --amount on annettu kahdesti"},
            {{"--product", " "}, "valitsimen --product tuotekoodi on tyhjä"},
            {{"--number", "10 001"}, "tositenumerossa 10 001 saa olla vain numeroita"},
+           {{"--number", "-1"}, "tositenumerossa -1 saa olla vain numeroita"},
            {{"--number", "M103871"}, "tositenumerossa M103871 saa olla vain numeroita"},
            {{"123456"}, "ylimääräinen argumentti 123456"},
            {{"--find"}, "valitsin --find on annettu kahdesti"},

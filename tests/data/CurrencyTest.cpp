@@ -140,6 +140,35 @@ TEST(Currency, AmountTextRoundsHalfAwayFromZero) {
   EXPECT_EQ(Raw(-12550).AmountText("."), "-1.26");
 }
 
+TEST(Currency, RoundedToCentsIsTheAmountShown) {
+  struct Case {
+    std::int64_t raw;
+    std::int64_t rounded;
+  };
+  const std::vector<Case> cases = {
+      {0, 0},
+      {49, 0},
+      {50, 100},
+      {-49, 0},
+      {-50, -100},
+      {89850, 89900},
+      {-150, -200},
+      {-100350, -100400},
+      {12549, 12500},
+      // The extremes stay in range.
+      {kMax, kMax - 7},
+      {kMin, kMin + 8},
+  };
+  for (const Case& c : cases) {
+    const Currency rounded = Raw(c.raw).RoundedToCents();
+    EXPECT_EQ(rounded.raw(), c.rounded) << c.raw;
+    // The same text, but for the minus sign that AmountText keeps on a negative value
+    // rounding to zero.
+    const std::string shown = Raw(c.raw).AmountText(",");
+    EXPECT_EQ(rounded.AmountText(","), shown == "-0,00" ? "0,00" : shown) << c.raw;
+  }
+}
+
 TEST(Currency, PlainTextDropsTrailingZeros) {
   struct Case {
     std::int64_t raw;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -100,6 +101,8 @@ std::u32string NameOf(int product) {
   return name + std::u32string(25 - name.size(), U' ');
 }
 
+const std::u32string kBlankName(25, U' ');
+
 TEST(LookUpProduct, ProbesOfSevenRecords) {
   struct Case {
     std::string code;
@@ -132,6 +135,7 @@ TEST(LookUpProduct, ProbesOfSevenRecords) {
     EXPECT_EQ(lookUp.Find(c.code), c.probes) << c.code;
     if (c.product == 0) {
       EXPECT_TRUE(lookUp.ProductsRead().empty()) << c.code;
+      EXPECT_EQ(lookUp.Name(), kBlankName) << c.code;
     } else {
       EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{c.product}) << c.code;
       EXPECT_EQ(lookUp.Name(), NameOf(c.product));
@@ -179,30 +183,29 @@ TEST(LookUpProduct, HitReadsTheProductNamedByTheIndexRecord) {
   }
 }
 
-TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
+TEST(LookUpProduct, AMissGivesABlankNameWhateverWasFoundBefore) {
   Bytes index = Index({{"1000000000000", 2}, {"Abc          ", 1}});
   LookUp lookUp(index, 2);
 
-  // Before any hit the buffer is all zero bytes.
+  // Before any hit, and after one.
   lookUp.Find("0000000000000");
-  EXPECT_EQ(lookUp.Name(), std::u32string(25, U'\0'));
-
-  lookUp.Find("1000000000000");
-  const std::u32string found = NameOf(2);
-  ASSERT_EQ(lookUp.Name(), found);
+  EXPECT_EQ(lookUp.Name(), kBlankName);
   // Codes that differ only in case or in leading spaces do not match; all 13 characters
   // count, and a NUL is not a space.
   for (std::string code : {"abc          ", "ABC          ", " Abc         ", " 1000000000000",
                            "100000000000 ", "1000000000001"}) {
     const std::string code13 = code.substr(0, 13);
+    lookUp.Find("1000000000000");
+    ASSERT_EQ(lookUp.Name(), NameOf(2));
     lookUp.Find(code13);
     EXPECT_TRUE(lookUp.ProductsRead().empty()) << "[" << code13 << "]";
-    EXPECT_EQ(lookUp.Name(), found) << "[" << code13 << "]";
+    EXPECT_EQ(lookUp.Name(), kBlankName) << "[" << code13 << "]";
   }
+  lookUp.Find("1000000000000");
   lookUp.code = Code("Abc");
   lookUp.code[12] = U'\0';
   lookUp.Run();
-  EXPECT_EQ(lookUp.Name(), found);
+  EXPECT_EQ(lookUp.Name(), kBlankName);
 
   // Trailing spaces are part of the code and match when equal.
   lookUp.Find("Abc          ");
@@ -210,12 +213,12 @@ TEST(LookUpProduct, MissKeepsTheProductFoundBefore) {
 }
 
 TEST(LookUpProduct, EmptyOrTooShortIndexReadsNothing) {
-  for (std::size_t length : {0, 1, 9}) {
+  for (std::size_t length : {0, 1, 9, 17}) {
     LookUp lookUp(Bytes(length, '0'), 1);
     lookUp.product.ProductName.fill(U'x');
     lookUp.probe.ProductRecordNumber = 77;
     EXPECT_TRUE(lookUp.Find("0000000000000").empty()) << length << " bytes";
-    EXPECT_EQ(lookUp.Name(), std::u32string(25, U'x'));
+    EXPECT_EQ(lookUp.Name(), kBlankName) << length << " bytes";
     EXPECT_EQ(lookUp.probe.ProductRecordNumber, 77);
   }
   LookUp single(SortedIndex(1), 1);
@@ -263,18 +266,24 @@ TEST(LookUpProduct, CodesCompareByCharacterCode) {
   }
 }
 
-TEST(LookUpProduct, PartialLastIndexRecordIsSearched) {
-  // Two records and ten bytes of a third: 46 bytes count three records.
-  Bytes index = SortedIndex(2);
-  Append(index, Text("9999999999", 10));
-  LookUp lookUp(index, 2);
-  EXPECT_EQ(lookUp.Find("9999999999999"), (std::vector<std::int32_t>{2, 3}));
-  // Its product number reads as zero, so a hit on it asks for record 0.
-  lookUp.code = Code("9999999999");
-  for (std::size_t i = 10; i < 13; ++i) {
-    lookUp.code[i] = U'\0';
+TEST(LookUpProduct, APartialLastIndexRecordIsNeverProbed) {
+  // n whole records and part of one more, whose code sorts after them all: the search ends
+  // at record n, so a code only the partial record holds is a miss.
+  const Bytes last = IndexRecord("9999999999999", 1);
+  for (int n = 0; n <= 4; ++n) {
+    for (long extra : {1, 9, 10, 17}) {
+      Bytes index = SortedIndex(n);
+      index.insert(index.end(), last.begin(), last.begin() + extra);
+      LookUp lookUp(index, std::max(n, 1));
+      const std::vector<std::int32_t> probes = lookUp.Find("9999999999999");
+      EXPECT_EQ(probes.empty(), n == 0) << n << " records + " << extra << " bytes";
+      for (std::int32_t probe : probes) {
+        EXPECT_LE(probe, n) << n << " records + " << extra << " bytes";
+      }
+      EXPECT_TRUE(lookUp.ProductsRead().empty()) << n << " records + " << extra << " bytes";
+      EXPECT_EQ(lookUp.Name(), kBlankName) << n << " records + " << extra << " bytes";
+    }
   }
-  EXPECT_EQ(ErrorNumberOf([&] { lookUp.Run(); }), 63) << "record 0 of CASSA.002 was read";
 }
 
 TEST(LookUpProduct, ProductNumberPastTheEndReadsZeroBytes) {

@@ -224,7 +224,7 @@ TEST(ReceiptRowRecordDecoding, RecordThreeStartsAtByte208) {
   EXPECT_EQ(AsText(row.ProductCode), U".............");
 }
 
-TEST(RecordCount, LengthOverRecordLengthRoundedHalfToEven) {
+TEST(RecordCount, WholeRecordsOnly) {
   struct Case {
     std::int64_t length;
     int recordLength;
@@ -232,31 +232,28 @@ TEST(RecordCount, LengthOverRecordLengthRoundedHalfToEven) {
   };
   std::vector<Case> cases = {
       {0, 18, 0},
-      {9, 18, 0},
-      {10, 18, 1},
+      {17, 18, 0},
       {18, 18, 1},
-      {27, 18, 2},
-      {45, 18, 2},
-      {63, 18, 4},
-      {81, 18, 4},
       {0, 104, 0},
-      {52, 104, 0},
-      {53, 104, 1},
-      {156, 104, 2},
-      {260, 104, 2},
-      {364, 104, 4},
-      {103, 104, 1},
+      {103, 104, 0},
+      {104, 104, 1},
       {43, 43, 1},
+      {42, 43, 0},
       {356, 356, 1},
-      {178, 356, 0},
-      {534, 356, 2},
-      // The largest counts: 2^31 - 1 records fit, 2^31 do not (error below).
+      {711, 356, 1},
+      // The largest counts: 2^31 - 1 records fit, also with a partial record after them.
       {18LL * INT32_MAX, 18, INT32_MAX},
+      {18LL * INT32_MAX + 17, 18, INT32_MAX},
   };
-  for (std::int64_t n = 0; n < 12; ++n) {
-    cases.push_back({18 * n + 8, 18, static_cast<std::int32_t>(n)});
-    cases.push_back({18 * n + 10, 18, static_cast<std::int32_t>(n + 1)});
-    cases.push_back({18 * n + 9, 18, static_cast<std::int32_t>(n % 2 == 0 ? n : n + 1)});
+  // n whole records and a partial one of up to its last byte short, which a rounding count
+  // would take in from half a record on.
+  for (std::int64_t n = 0; n < 6; ++n) {
+    for (std::int64_t partial : {0, 1, 52, 53, 103}) {
+      cases.push_back({104 * n + partial, 104, static_cast<std::int32_t>(n)});
+    }
+    for (std::int64_t partial : {0, 1, 8, 9, 10, 17}) {
+      cases.push_back({18 * n + partial, 18, static_cast<std::int32_t>(n)});
+    }
   }
   for (const Case& c : cases) {
     MemoryFile file(Bytes{}, c.length);
@@ -269,12 +266,13 @@ TEST(RecordCount, LengthOverRecordLengthRoundedHalfToEven) {
 
 TEST(ReadRecord, BytesBeyondTheEndReadAsZero) {
   DataDirectory directory;
-  // One whole index record and ten bytes of a second.
+  // One whole index record and ten bytes of a second, which is not counted but reads by
+  // its number.
   Bytes bytes = IndexRecord("0000000000001", 7);
   Append(bytes, Text("ABCDEFGHIJ", 10));
   directory.Write("CASSA.001", bytes);
   auto file = SystemFileSystem().OpenShared(directory.DataPath() + "CASSA.001");
-  ASSERT_EQ(RecordCount(*file, 18), 2);
+  ASSERT_EQ(RecordCount(*file, 18), 1);
 
   ProductIndexRecord record;
   ReadRecord(*file, 2, record);
@@ -313,7 +311,7 @@ TEST(ReadRecord, NumberBelowOneIsBadRecordNumber) {
 }
 
 // The builder reads CASSA.004 in blocks; whatever the block size, it must see exactly the
-// records that reading them one by one gives, including a zero-filled partial last record.
+// records that reading them one by one gives, and none of a partial last record.
 TEST(RecordScanner, YieldsTheSameRecordsAsReadingOneByOne) {
   Bytes file;
   for (int i = 0; i < 7; ++i) {

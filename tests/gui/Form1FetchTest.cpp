@@ -3,6 +3,8 @@
 // and goes, and errors read with the platform's advice on the setting. What the steps do for
 // each outcome is tested in tests/app.
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <new>
 #include <tuple>
 
 #include "DataFiles.h"
+#include "DateTimeText.h"
 #include "ErrorNumber.h"
 #include "ReceiptSearch.h"
 #include "SearchTerms.h"
@@ -123,6 +125,123 @@ TEST_F(ReceiptSearch, EachCriterionAndItsEdges) {
   }
 }
 
+// Totals rows whose product rows come before them, as a till writes them, and after them,
+// as when a number comes round again further on in the file.
+TEST(ReceiptSearchByProduct, RowsBeforeAndAfterTheTotalsRowCount) {
+  const std::string code = "6410000000011";
+  const Row totals100{.voucher = "000100", .saleTime = k27March2025, .priceRaw = 10000};
+  const Row totals200{.voucher = "000200", .saleTime = k27March2025, .priceRaw = 20000};
+  const Row item100{.voucher = "000100", .productCode = code};
+  const Row item200{.voucher = "000200", .productCode = code};
+  const Row otherItem{.voucher = "000300", .productCode = "6410000000028"};
+  const Row unrendered200{.kind = "X", .voucher = "000200", .productCode = code};
+  struct Case {
+    const char* what;
+    std::vector<Row> rows;
+    std::vector<std::string> vouchers;
+  };
+  const std::vector<Case> cases = {
+      {"products first", {item100, totals100, item200, totals200}, {"000100", "000200"}},
+      {"a product after its totals row",
+       {totals100, item200, totals200, item100},
+       {"000100", "000200"}},
+      {"only after, in file order", {totals200, totals100, item100, item200}, {"000200", "000100"}},
+      {"a row of another voucher or kind does not count",
+       {totals100, unrendered200, totals200, otherItem, item100},
+       {"000100"}},
+      {"one product row for both totals rows of its voucher",
+       {totals100, item100, totals100},
+       {"000100", "000100"}},
+      {"no product row", {totals100, otherItem, totals200}, {}},
+  };
+  for (const Case& c : cases) {
+    DataDirectory directory;
+    directory.WriteRows(c.rows);
+    for (const std::size_t limit : {std::size_t{1}, std::size_t{10}}) {
+      const SearchResult result =
+          FindReceipts(directory.DataPath(), SystemFileSystem(), {.productCode = code}, limit);
+      std::vector<std::string> vouchers;
+      for (const ReceiptHit& hit : result.hits) {
+        vouchers.push_back(VoucherText(hit));
+      }
+      // The last ones are kept.
+      std::vector<std::string> expected = c.vouchers;
+      expected.erase(expected.begin(), expected.end() - static_cast<std::ptrdiff_t>(
+                                                            std::min(expected.size(), limit)));
+      EXPECT_EQ(vouchers, expected) << c.what << ", limit " << limit;
+      EXPECT_EQ(result.matched, static_cast<std::int64_t>(c.vouchers.size())) << c.what;
+    }
+  }
+}
+
+// Every way a voucher field can hold a number: zeros in front, spaces on either side.
+TEST(ReceiptSearchByNumber, TheFieldsThatShowTheNumber) {
+  const std::vector<std::string> fields = {"000100", "  100 ", "100   ", " 0100 ",
+                                           "0 100 ", "1000  ", "000000", "   0  ",
+                                           "0     ", " 0 0  ", "      ", "12345 "};
+  std::vector<Row> rows;
+  for (const std::string& field : fields) {
+    rows.push_back({.voucher = field, .saleTime = k27March2025});
+  }
+  DataDirectory directory;
+  directory.WriteRows(rows);
+  struct Case {
+    const char* number;
+    std::vector<std::string> vouchers;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"100", {"000100", "  100 ", "100   ", " 0100 "}},
+           {"0000100", {"000100", "  100 ", "100   ", " 0100 "}},
+           {"1000", {"1000  "}},
+           {"0", {"000000", "   0  ", "0     "}},
+           {"00000000", {"000000", "   0  ", "0     "}},
+           {"12345", {"12345 "}},
+           {"1234567", {}},
+       }) {
+    std::vector<std::string> vouchers;
+    for (const ReceiptHit& hit :
+         FindReceipts(directory.DataPath(), SystemFileSystem(), {.number = c.number}).hits) {
+      vouchers.push_back(VoucherText(hit));
+    }
+    EXPECT_EQ(vouchers, c.vouchers) << c.number;
+  }
+}
+
+// The smallest and the largest total a row can hold, and those next to them.
+TEST(ReceiptSearchByTotal, BothEndsOfTheRange) {
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  DataDirectory directory;
+  directory.WriteRows({
+      {.voucher = "000001", .saleTime = k27March2025, .priceRaw = kMin},
+      {.voucher = "000002", .saleTime = k27March2025, .priceRaw = kMin + 49},
+      {.voucher = "000003", .saleTime = k27March2025, .priceRaw = kMin + 59},
+      {.voucher = "000004", .saleTime = k27March2025, .priceRaw = kMax - 58},
+      {.voucher = "000005", .saleTime = k27March2025, .priceRaw = kMax - 7},
+      {.voucher = "000006", .saleTime = k27March2025, .priceRaw = kMax},
+  });
+  struct Case {
+    const char* amount;
+    std::vector<std::string> vouchers;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"-922337203685477,5808", {"000001"}},
+           {"-922337203685477,58", {"000001", "000002"}},
+           {"-922337203685477,5749", {"000003"}},
+           {"-922337203685477,57", {"000003"}},
+           {"922337203685477,57", {"000004"}},
+           {"922337203685477,58", {"000005", "000006"}},
+           {"922337203685477,5807", {"000006"}},
+       }) {
+    std::vector<std::string> vouchers;
+    for (const ReceiptHit& hit :
+         FindReceipts(directory.DataPath(), SystemFileSystem(), {.total = Amount(c.amount)}).hits) {
+      vouchers.push_back(VoucherText(hit));
+    }
+    EXPECT_EQ(vouchers, c.vouchers) << c.amount;
+  }
+}
+
 TEST_F(ReceiptSearch, TheLimitKeepsTheLastInFileOrderAndCountsThemAll) {
   const SearchCriteria byTotal{.total = Amount("7")};  // 700a, 700b
   const SearchCriteria byDay{.fromDay = Day("27.03.2025"), .toDay = Day("27.03.2025")};
@@ -162,6 +281,82 @@ TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
   EXPECT_EQ(ErrorNumberOf(
                 [&] { FindReceipts(rowsOnly.DataPath() + "puuttuu/", SystemFileSystem(), {}); }),
             kFileNotFound);
+}
+
+TEST(ReceiptSearchDays, TheDayIsTheDateTheCopyShows) {
+  // Around the midnights that begin and end 27 March 2025 (day 45743), and the calendar's end.
+  constexpr double k23595 = 86399.5 / 86400;
+  constexpr double k23594 = 86399.4 / 86400;
+  const std::vector<Row> rows = {
+      {.voucher = "000001", .saleTime = k27March2025 - 1 + k23594},  // 26.03. 23:59:59
+      {.voucher = "000002", .saleTime = k27March2025 - 1 + k23595},  // 27.03. 00:00:00
+      {.voucher = "000003", .saleTime = k27March2025 + k23594},      // 27.03. 23:59:59
+      {.voucher = "000004", .saleTime = k27March2025 + k23595},      // 28.03. 00:00:00
+      {.voucher = "000005", .saleTime = 2958465 + 86399.0 / 86400},  // 31.12.9999 23:59:59
+      {.voucher = "000006", .saleTime = 2958465 + 86399.6 / 86400},  // past the calendar
+  };
+  DataDirectory directory;
+  directory.WriteRows(rows);
+  struct Case {
+    const char* from;
+    const char* to;
+    std::vector<std::string> vouchers;
+  };
+  const std::vector<Case> cases = {
+      {"26.03.2025", "26.03.2025", {"000001"}},
+      {"27.03.2025", "27.03.2025", {"000002", "000003"}},
+      {"28.03.2025", "28.03.2025", {"000004"}},
+      {"27.03.2025", "28.03.2025", {"000002", "000003", "000004"}},
+      {"31.12.9999", "31.12.9999", {"000005"}},
+      {"01.01.2025", "31.12.9999", {"000001", "000002", "000003", "000004", "000005"}},
+  };
+  for (const Case& c : cases) {
+    const SearchResult result = FindReceipts(directory.DataPath(), SystemFileSystem(),
+                                             {.fromDay = Day(c.from), .toDay = Day(c.to)});
+    std::vector<std::string> vouchers;
+    for (const ReceiptHit& hit : result.hits) {
+      vouchers.push_back(VoucherText(hit));
+    }
+    EXPECT_EQ(vouchers, c.vouchers) << c.from << " to " << c.to;
+  }
+  // Without criteria every row with a date, the one past the calendar left out.
+  EXPECT_EQ(FindReceipts(directory.DataPath(), SystemFileSystem(), {}).matched, 5);
+}
+
+TEST(ReceiptSearchDays, FirstValueShownOnADayIsExact) {
+  // The value itself shows the day, the double just below it the day before.
+  for (std::int64_t day : {1, 2, 36526, 45743, 1 << 20, 2958465}) {
+    const double first = FirstDayValueShownOn(day);
+    const double below = std::nextafter(first, 0.0);
+    EXPECT_EQ(DateText(first), DateText(static_cast<double>(day))) << day;
+    EXPECT_EQ(TimeText(first), "00:00:00") << day;
+    EXPECT_EQ(DateText(below), DateText(static_cast<double>(day - 1))) << day;
+    EXPECT_EQ(TimeText(below), "23:59:59") << day;
+  }
+  const double pastCalendar = FirstDayValueShownOn(2958466);
+  EXPECT_EQ(ErrorNumberOf([&] { DateText(pastCalendar); }), kOverflow);
+  EXPECT_EQ(DateText(std::nextafter(pastCalendar, 0.0)), "31.12.9999");
+  for (std::int64_t day : {0, -1, -45743}) {
+    EXPECT_EQ(FirstDayValueShownOn(day), 0.0) << day;
+  }
+}
+
+TEST(ReceiptSearchCount, TakesWholeRowsOnly) {
+  // Totals rows of vouchers 1 and 2, then part of the totals row of voucher 3: however much
+  // of it is written, the search lists what the copy shows, the two whole rows.
+  const Row first{.voucher = "000001", .saleTime = k27March2025, .priceRaw = 10000};
+  const Row third{.voucher = "000003", .saleTime = k27March2025, .priceRaw = 10000};
+  Bytes whole = ReceiptRow(first);
+  Append(whole, ReceiptRow(Row{.voucher = "000002", .saleTime = k27March2025}));
+  const Bytes partial = ReceiptRow(third);
+  for (long extra : {0, 1, 52, 53, 103}) {
+    Bytes file = whole;
+    file.insert(file.end(), partial.begin(), partial.begin() + extra);
+    DataDirectory directory;
+    directory.Write("CASSA.004", file);
+    EXPECT_EQ(FindReceipts(directory.DataPath(), SystemFileSystem(), {}).matched, 2)
+        << extra << " bytes of a third row";
+  }
 }
 
 TEST(ReceiptSearchFailures, RunningOutOfMemoryIsANumberedErrorInFinnish) {
@@ -210,14 +405,19 @@ TEST(SearchTerms, AmountsWithEitherSeparator) {
                                          {"-0,01", -100, 2},
                                          {"7", 70000, 0},
                                          {"0,1234", 1234, 4},
-                                         {"922337203685477,5807", INT64_MAX, 4}}) {
+                                         {"922337203685477,5807", INT64_MAX, 4},
+                                         {"922337203685477,58", INT64_MAX - 7, 2},
+                                         {"-922337203685477,5808", INT64_MIN, 4},
+                                         {"-922337203685477.58", INT64_MIN + 8, 2},
+                                         {"-0000922337203685477,5808", INT64_MIN, 4}}) {
     const auto amount = ParseAmount(c.text);
     ASSERT_TRUE(amount) << c.text;
     EXPECT_EQ(amount->value.raw(), c.raw) << c.text;
     EXPECT_EQ(amount->decimals, c.decimals) << c.text;
   }
   for (const char* bad : {"", "-", ",5", "7,", "1,23456", "1 000", "1,2,3", "--1", "+1", "1e3",
-                          "922337203685477,5808"}) {
+                          "922337203685477,5808", "922337203685477,59", "-922337203685477,5809",
+                          "-922337203685477,59", "18446744073709551616", "-18446744073709551616"}) {
     EXPECT_EQ(ParseAmount(bad), std::nullopt) << bad;
   }
 }

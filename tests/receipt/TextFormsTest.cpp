@@ -111,9 +111,19 @@ TEST(DateAndTimeText, DayValuesToTexts) {
       {-(36526 + 1.0 / 256), "2000-01", "00:05:38"},
       {1.0 / 3, "30.12.1899", "08:00:00"},
       {44927.99999, "01.01.2023", "23:59:59"},
-      // A fraction that rounds to a whole day shows midnight of the same date.
-      {0.99999999, "30.12.1899", "00:00:00"},
-      {36526.999999, "01.01.2000", "00:00:00"},
+      // Rounded to the second once for both texts: from 23:59:59.5 on, midnight of the next
+      // day (31.12.2023 is day 45291).
+      {45291 + 86399.4 / 86400, "31.12.2023", "23:59:59"},
+      {45291 + 86399.5 / 86400, "01.01.2024", "00:00:00"},
+      {45291 + 86399.7 / 86400, "01.01.2024", "00:00:00"},
+      {0.99999999, "31.12.1899", "00:00:00"},
+      {36526.999999, "02.01.2000", "00:00:00"},
+      {2958465 + 86399.0 / 86400, "31.12.9999", "23:59:59"},
+      {2958465 + 86399.4 / 86400, "31.12.9999", "23:59:59"},
+      // Below zero the date stays that of the whole part.
+      {-(45291 + 86399.7 / 86400), "2023-12", "00:00:00"},
+      {-0.99999999, "1899-12", "00:00:00"},
+      {-(2958465 + 86399.7 / 86400), "9999-12", "00:00:00"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DateText(c.value), c.date) << c.value;
@@ -123,7 +133,9 @@ TEST(DateAndTimeText, DayValuesToTexts) {
 
 TEST(DateAndTimeText, ValuesPastTheCalendarOverflow) {
   for (double bad :
-       {std::nan(""), HUGE_VAL, -HUGE_VAL, 2958466.0, -2958466.0, 2958466.5, 1e300, -1e300}) {
+       {std::nan(""), HUGE_VAL, -HUGE_VAL, 2958466.0, -2958466.0, 2958466.5, 1e300, -1e300,
+        // Rounds to midnight of 1 January 10000.
+        2958465 + 86399.6 / 86400, std::nextafter(2958466.0, 0.0)}) {
     EXPECT_EQ(ErrorNumberOf([bad] { DateText(bad); }), 6) << bad;
     EXPECT_EQ(ErrorNumberOf([bad] { TimeText(bad); }), 6) << bad;
   }

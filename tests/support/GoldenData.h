@@ -18,7 +18,7 @@ const std::vector<Row>& GoldenStoreRows();
 // The golden store: catalogue, rows and an empty CASSA.005.
 void WriteGoldenStore(const DataDirectory& directory);
 
-// A CASSA.004 of one whole record and 60 bytes of a second, which the record count takes in.
+// A CASSA.004 of one whole record and 60 bytes of a second, which the record count leaves out.
 void WritePartialLastRecordStore(const DataDirectory& directory);
 
 }  // namespace kuitti::test

@@ -12,48 +12,15 @@
 #include <string>
 
 #include "Fetch.h"
+#include "LiveWriterData.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
+#include "WriterRandom.h"
 
 namespace kuitti::test {
 namespace {
 
 constexpr int kFetches = 1000;
-
-std::vector<Product> SomeProducts() {
-  std::vector<Product> products;
-  for (int i = 0; i < 200; ++i) {
-    products.push_back({std::to_string(6410000000000 + 7 * i), "Tuote " + std::to_string(i)});
-  }
-  return products;
-}
-
-std::vector<Row> SomeRows() {
-  std::vector<Row> rows;
-  for (int voucher = 100000; voucher < 100300; ++voucher) {
-    for (int item = 1; item <= 5; ++item) {
-      rows.push_back(Row{.kind = "M",
-                         .voucher = std::to_string(voucher),
-                         .rowNumber = "00" + std::to_string(item),
-                         .productCode = std::to_string(6410000000000 + 7 * (voucher % 200)),
-                         .priceRaw = 12500 * item,
-                         .quantityRaw = 10000,
-                         .vatRate = 24});
-    }
-    rows.push_back(Row{
-        .kind = "M", .voucher = std::to_string(voucher), .saleTime = 45000.25, .priceRaw = 187500});
-  }
-  return rows;
-}
-
-// A deterministic stream of numbers for the writer's choices.
-std::uint64_t Next(std::uint64_t& state) {
-  state += 0x9E3779B97F4A7C15;
-  std::uint64_t z = state;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EB;
-  return z ^ (z >> 31);
-}
 
 bool TakeExclusiveLock(int descriptor) {
   struct flock lock {};

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Fetch.h"
+#include "LiveWriterData.h"
 #include "ReceiptCopy.h"
 #include "RuntimeError.h"
 #include "WideText.h"
@@ -17,32 +18,6 @@ namespace kuitti::test {
 namespace {
 
 constexpr int kFetches = 1000;
-
-std::vector<Product> SomeProducts() {
-  std::vector<Product> products;
-  for (int i = 0; i < 200; ++i) {
-    products.push_back({std::to_string(6410000000000 + 7 * i), "Tuote " + std::to_string(i)});
-  }
-  return products;
-}
-
-std::vector<Row> SomeRows() {
-  std::vector<Row> rows;
-  for (int voucher = 100000; voucher < 100300; ++voucher) {
-    for (int item = 1; item <= 5; ++item) {
-      rows.push_back(Row{.kind = "M",
-                         .voucher = std::to_string(voucher),
-                         .rowNumber = "00" + std::to_string(item),
-                         .productCode = std::to_string(6410000000000 + 7 * (voucher % 200)),
-                         .priceRaw = 12500 * item,
-                         .quantityRaw = 10000,
-                         .vatRate = 24});
-    }
-    rows.push_back(Row{
-        .kind = "M", .voucher = std::to_string(voucher), .saleTime = 45000.25, .priceRaw = 187500});
-  }
-  return rows;
-}
 
 // The writer, ended when the object goes.
 class Writer {

@@ -12,17 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "WriterRandom.h"
+
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using kuitti::test::Next;
 
-std::uint64_t Next(std::uint64_t& state) {
-  state += 0x9E3779B97F4A7C15;
-  std::uint64_t z = state;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EB;
-  return z ^ (z >> 31);
-}
+using Bytes = std::vector<unsigned char>;
 
 Bytes ReadAll(const std::wstring& path) {
   Bytes bytes;

@@ -31,6 +31,8 @@ class Form1WindowTest : public testing::Test {
                         .quantityRaw = 10000,
                         .vatRate = 14},
                     Row{.voucher = kVoucher, .saleTime = 45000.5, .priceRaw = 12500}});
+    // The quit message that an earlier test's window posted when it was destroyed.
+    PumpMessages();
     form_.Show(SW_SHOWNORMAL);
   }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DataFiles.h"
+#include "FakePrinter.h"
 #include "Fetch.h"
 #include "PlatformSettings.h"
 #include "WindowText.h"
@@ -63,7 +64,9 @@ class Form1WindowTest : public testing::Test {
   HWND Of(Control control) const { return form_.ControlOf(control); }
 
   DataDirectory data_;
-  Form1Window form_{nullptr, data_.DataPath()};
+  test::PrinterScript script_;
+  test::FakePrinter printer_{script_};
+  Form1Window form_{&printer_, data_.DataPath()};
 };
 
 TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
@@ -144,6 +147,65 @@ TEST_F(Form1WindowTest, EnterOnAFocusedButtonPressesItAndNoOtherKeyDoes) {
     Press(Of(Control::kCommand1), key);
     const bool pressed = !WindowTextOf(Of(Control::kText1)).empty();
     EXPECT_EQ(pressed, key == VK_RETURN) << "key " << key;
+  }
+}
+
+// A message box is modal: a timer reads it, as the user would, and answers it.
+struct MessageAnswer {
+  static inline HWND owner = nullptr;
+  static inline std::string caption;
+  static inline std::string text;
+  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (!box || GetWindow(box, GW_OWNER) != owner) {
+      return;
+    }
+    KillTimer(nullptr, timer);
+    caption = WindowTextOf(box);
+    text = WindowTextOf(GetDlgItem(box, 0xFFFF));
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+};
+
+TEST_F(Form1WindowTest, TulostaPrintsTheCopyOrReportsTheFailureAndGivesTheCommandsBack) {
+  struct Case {
+    const char* failAt;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"EndDocument", "Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa."},
+  };
+  SetWindowTextTo(Of(Control::kText2), kVoucher);
+  Press(Of(Control::kText2), VK_RETURN);
+  for (const Case& c : cases) {
+    script_ = {};
+    script_.failAt = c.failAt;
+    bool disabledWhilePrinting = false;
+    script_.whilePrinting = [&] {
+      disabledWhilePrinting =
+          !IsWindowEnabled(Of(Control::kCommand1)) && !IsWindowEnabled(Of(Control::kCommand3));
+    };
+    MessageAnswer::owner = form_.Handle();
+    MessageAnswer::caption.clear();
+    MessageAnswer::text.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, MessageAnswer::Run);
+    SetFocus(Of(Control::kCommand3));
+    Press(Of(Control::kCommand3), VK_RETURN);
+    KillTimer(nullptr, timer);
+
+    EXPECT_TRUE(disabledWhilePrinting) << c.failAt;
+    EXPECT_NE(std::find(script_.calls.begin(), script_.calls.end(), "Print " + ExpectedCopy()),
+              script_.calls.end())
+        << c.failAt;
+    EXPECT_EQ(MessageAnswer::text, c.message);
+    if (*c.message) {
+      EXPECT_EQ(MessageAnswer::caption, "Korvex - Tarjolux");
+      EXPECT_EQ(script_.calls.back(), "AbortDocument");
+    }
+    EXPECT_TRUE(IsWindowEnabled(Of(Control::kCommand1))) << c.failAt;
+    EXPECT_TRUE(IsWindowEnabled(Of(Control::kCommand3))) << c.failAt;
+    EXPECT_EQ(GetFocus(), Of(Control::kText2)) << c.failAt;
   }
 }
 

@@ -1,0 +1,277 @@
+#include "Form1Window.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "ControlFonts.h"
+#include "EntryText.h"
+#include "FetchReport.h"
+#include "PlatformSettings.h"
+#include "ResourceIds.h"
+#include "SearchDialogWindow.h"
+#include "WideText.h"
+#include "WindowText.h"
+
+namespace kuitti {
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Tab and Shift+Tab leave the copy, as in the Qt window: the box takes every other key.
+LRESULT CALLBACK CopyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+  if (message == WM_GETDLGCODE) {
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    const LRESULT code = DefSubclassProc(box, message, wParam, lParam);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB) {
+      return code & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    }
+    return code;
+  }
+  return DefSubclassProc(box, message, wParam, lParam);
+}
+
+// Text2 holds one line without control characters, whether typed or pasted.
+LRESULT CALLBACK VoucherBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
+  if (message == WM_CHAR && wParam < L' ' && wParam != VK_BACK) {
+    return 0;
+  }
+  if (message == WM_PASTE) {
+    if (OpenClipboard(box)) {
+      std::wstring pasted;
+      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+          pasted = text;
+          GlobalUnlock(data);
+        }
+      }
+      CloseClipboard();
+      const std::wstring kept = WideFromUtf8(SingleLineText(Utf8FromWide(pasted)));
+      SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+    }
+    return 0;
+  }
+  return DefSubclassProc(box, message, wParam, lParam);
+}
+
+}  // namespace
+
+Form1Window::Form1Window(Printer* printer, std::string dataPath)
+    : dataPath_(std::move(dataPath)),
+      steps_(*this, printer, SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
+  steps_.SetDataPath(dataPath_);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProcedure<Form1Window>;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(LoadImageW(
+      instance, MAKEINTRESOURCEW(KUITTI_ICON_RESOURCE), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(
+      instance, MAKEINTRESOURCEW(KUITTI_ICON_RESOURCE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kForm1WindowClass;
+  RegisterClassExW(&windowClass);
+
+  const Rgb& grey = form1::kCopyBackground;
+  copyBackground_ = CreateSolidBrush(RGB(grey.red, grey.green, grey.blue));
+  window_ = CreateWindowExW(0, kForm1WindowClass, WideFromUtf8(form1::kCaption).c_str(), kStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, this);
+  MakeControls();
+  LayOut(GetDpiForWindow(window_));
+}
+
+Form1Window::~Form1Window() {
+  if (window_) {
+    DestroyWindow(window_);
+  }
+  DeleteObject(copyFont_);
+  DeleteObject(textFont_);
+  DeleteObject(copyBackground_);
+}
+
+HWND Form1Window::ControlOf(Control control) const {
+  return controls_[static_cast<std::size_t>(control)];
+}
+
+void Form1Window::Show(int showCommand) {
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+  // Staff type the number first.
+  SetFocus(ControlOf(Control::kText2));
+}
+
+bool Form1Window::TranslateKeys(MSG& message) {
+  if (message.message == WM_KEYDOWN &&
+      (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
+      (message.wParam == VK_F3 || (message.wParam == 'F' && GetKeyState(VK_CONTROL) < 0))) {
+    OpenSearch();
+    return true;
+  }
+  return IsDialogMessageW(window_, &message);
+}
+
+std::string Form1Window::Text(Control control) const {
+  return WindowTextOf(ControlOf(control));
+}
+
+void Form1Window::SetText(Control control, std::string_view text) {
+  SetWindowTextTo(ControlOf(control), text);
+}
+
+void Form1Window::SetEnabled(Control control, bool enabled) {
+  EnableWindow(ControlOf(control), enabled);
+}
+
+void Form1Window::FocusAndSelectAll(Control control) {
+  SetFocus(ControlOf(control));
+  SendMessageW(ControlOf(control), EM_SETSEL, 0, -1);
+}
+
+void Form1Window::ShowMessage(std::string_view text) {
+  ShowMessageBox(window_, text);
+}
+
+void Form1Window::SetBusy(bool busy) {
+  SetBusyCursor(busy);
+}
+
+LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      window_ = window;
+      break;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
+        Command(LOWORD(wParam));
+      }
+      return 0;
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) == ControlOf(Control::kText1)) {
+        const Rgb& grey = form1::kCopyBackground;
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(grey.red, grey.green, grey.blue));
+        return reinterpret_cast<LRESULT>(copyBackground_);
+      }
+      break;
+    case WM_ACTIVATE:
+      // A plain window forgets its focused control when another window is activated.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        focusBeforeDeactivation_ = GetFocus();
+      } else if (focusBeforeDeactivation_ && IsChild(window_, focusBeforeDeactivation_)) {
+        SetFocus(focusBeforeDeactivation_);
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      LayOut(HIWORD(wParam));
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+      return 0;
+    }
+    case WM_CLOSE:
+      DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      window_ = nullptr;
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Form1Window::MakeControls() {
+  // Made in the order of their tab index, which is then the tab order of the dialog manager.
+  for (const ControlLayout& layout : form1::kControls) {
+    const wchar_t* windowClass = WC_STATICW;
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD extended = 0;
+    switch (layout.kind) {
+      case ControlKind::kLabel:
+        style |= SS_LEFT | SS_NOPREFIX;
+        break;
+      case ControlKind::kSingleLineBox:
+        windowClass = WC_EDITW;
+        style |= WS_TABSTOP | ES_AUTOHSCROLL;
+        extended = WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::kMultiLineBox:
+        // No wrap and no scroll bars: the copy's 74 columns stay as they are.
+        windowClass = WC_EDITW;
+        style |= WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+        extended = WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::kButton:
+        windowClass = WC_BUTTONW;
+        style |= WS_TABSTOP | BS_PUSHBUTTON;
+        break;
+    }
+    HWND control = CreateWindowExW(
+        extended, windowClass, WideFromUtf8(layout.text).c_str(), style, 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))),
+        GetModuleHandleW(nullptr), nullptr);
+    controls_[static_cast<std::size_t>(layout.control)] = control;
+  }
+  SendMessageW(ControlOf(Control::kText2), EM_SETLIMITTEXT, form1::kLongestEntry, 0);
+  SetWindowSubclass(ControlOf(Control::kText2), VoucherBoxProc, 0, 0);
+  SetWindowSubclass(ControlOf(Control::kText1), CopyBoxProc, 0, 0);
+}
+
+void Form1Window::LayOut(UINT dpi) {
+  RECT frame{0, 0, TwipsToPixels(form1::kClientWidth, static_cast<int>(dpi)),
+             TwipsToPixels(form1::kClientHeight, static_cast<int>(dpi))};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  DeleteObject(copyFont_);
+  DeleteObject(textFont_);
+  copyFont_ = MakeFont(form1::kCopyFont, dpi);
+  textFont_ = MakeMessageFont(dpi);
+  for (const ControlLayout& layout : form1::kControls) {
+    HWND control = ControlOf(layout.control);
+    const int d = static_cast<int>(dpi);
+    SetWindowPos(control, layout.underNeighbours ? HWND_BOTTOM : nullptr,
+                 TwipsToPixels(layout.place.left, d), TwipsToPixels(layout.place.top, d),
+                 TwipsToPixels(layout.place.width, d), TwipsToPixels(layout.place.height, d),
+                 SWP_NOACTIVATE | (layout.underNeighbours ? 0 : SWP_NOZORDER));
+    const HFONT font = layout.kind == ControlKind::kMultiLineBox ? copyFont_ : textFont_;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+}
+
+void Form1Window::Command(int id) {
+  if (id == IDOK) {
+    // Enter: in Text2 it fetches, on a focused button it presses the button; no default.
+    const HWND focus = GetFocus();
+    if (focus == ControlOf(Control::kText2)) {
+      steps_.HaeKuitti();
+      return;
+    }
+    if (focus && GetParent(focus) == window_) {
+      id = GetDlgCtrlID(focus);
+    }
+  }
+  if (id == ControlId(Control::kCommand1)) {
+    steps_.HaeKuitti();
+  } else if (id == ControlId(Control::kCommand3)) {
+    steps_.PrintCopy();
+  } else if (id == ControlId(Control::kCommand2)) {
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+  }
+}
+
+void Form1Window::OpenSearch() {
+  SearchDialogWindow dialog(window_, dataPath_,
+                            [this](const std::string& voucher) { steps_.FetchVoucher(voucher); });
+  dialog.Run();
+}
+
+}  // namespace kuitti

@@ -1,0 +1,33 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "Form1Window.h"
+#include "GdiPrinter.h"
+#include "PlatformSettings.h"
+#include "SingleInstance.h"
+
+// The window program on Windows: one window per logon session, the data directory from the
+// registry setting, printing on the default printer through GDI.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  const kuitti::SingleInstance instance(L"Local\\Kuittikopio.Form1");
+  if (!instance.IsFirst()) {
+    kuitti::BringWindowToFront(kuitti::kForm1WindowClass);
+    return 0;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  kuitti::GdiPrinter printer;
+  kuitti::Form1Window form(&printer, kuitti::ReadDataPathSetting());
+  form.Show(showCommand);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!form.TranslateKeys(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return static_cast<int>(message.wParam);
+}

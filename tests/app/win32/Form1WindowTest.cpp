@@ -1,0 +1,263 @@
+#include "Form1Window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "DataFiles.h"
+#include "FakePrinter.h"
+#include "Fetch.h"
+#include "PlatformSettings.h"
+#include "WindowText.h"
+
+namespace kuitti {
+namespace {
+
+using test::DataDirectory;
+using test::Row;
+
+constexpr char kVoucher[] = "123456";
+
+// One voucher of one product row and its total, in a folder of the test's own.
+class Form1WindowTest : public testing::Test {
+ protected:
+  Form1WindowTest() {
+    data_.WriteAll({{"6410000000011", "Maito 1l"}},
+                   {Row{.voucher = kVoucher,
+                        .productCode = "6410000000011",
+                        .priceRaw = 12500,
+                        .quantityRaw = 10000,
+                        .vatRate = 14},
+                    Row{.voucher = kVoucher, .saleTime = 45000.5, .priceRaw = 12500}});
+    // The quit message that an earlier test's window posted when it was destroyed.
+    PumpMessages();
+    form_.Show(SW_SHOWNORMAL);
+  }
+
+  std::string ExpectedCopy() const {
+    Module1 module;
+    return test::FetchFrom(data_, kVoucher, module, RegionalNumberFormat().decimalSeparator)
+        .value_or("");
+  }
+
+  // A key as the message loop hands it over: the window's keys first, as in the program.
+  void Press(HWND target, WPARAM key) {
+    MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
+    if (!form_.TranslateKeys(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    PumpMessages();
+  }
+
+  static void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+
+  HWND Of(Control control) const { return form_.ControlOf(control); }
+
+  DataDirectory data_;
+  test::PrinterScript script_;
+  test::FakePrinter printer_{script_};
+  Form1Window form_{&printer_, data_.DataPath()};
+};
+
+TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
+  ASSERT_EQ(GetDpiForWindow(form_.Handle()), 96u) << "the test display is not at 96 DPI";
+  RECT client{};
+  GetClientRect(form_.Handle(), &client);
+  EXPECT_EQ(client.right, 602);
+  EXPECT_EQ(client.bottom, 545);
+  EXPECT_EQ(WindowTextOf(form_.Handle()), "Korvex - Tarjolux");
+  for (const ControlLayout& layout : form1::kControls) {
+    RECT place{};
+    GetWindowRect(Of(layout.control), &place);
+    MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, layout.place.left / 15) << layout.name;
+    EXPECT_EQ(place.top, layout.place.top / 15) << layout.name;
+    EXPECT_EQ(place.right - place.left, layout.place.width / 15) << layout.name;
+    EXPECT_EQ(place.bottom - place.top, layout.place.height / 15) << layout.name;
+    EXPECT_EQ(WindowTextOf(Of(layout.control)), layout.text) << layout.name;
+  }
+}
+
+TEST_F(Form1WindowTest, TheCopyBoxShowsAtLeast36LinesInItsFixedPitchFont) {
+  HWND copy = Of(Control::kText1);
+  HDC dc = GetDC(copy);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(copy, WM_GETFONT, 0, 0));
+  const HGDIOBJ previous = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  wchar_t face[LF_FACESIZE]{};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  ReleaseDC(copy, dc);
+
+  RECT text{};
+  SendMessageW(copy, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  EXPECT_EQ(std::wstring(face), L"Courier");
+  // The flag is set for a variable pitch.
+  EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH);
+  EXPECT_EQ(metrics.tmHeight, 13);
+  EXPECT_GE((text.bottom - text.top) / metrics.tmHeight, 36);
+  const LONG style = GetWindowLongW(copy, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
+}
+
+TEST_F(Form1WindowTest, TabGoesThroughTheControlsInTheTablesOrder) {
+  ASSERT_EQ(GetFocus(), Of(Control::kText2)) << "the focus at start";
+  std::vector<HWND> order;
+  for (const ControlLayout& layout : form1::kControls) {
+    if (layout.kind != ControlKind::kLabel) {
+      order.push_back(Of(layout.control));
+    }
+  }
+  const auto start = std::find(order.begin(), order.end(), Of(Control::kText2));
+  std::rotate(order.begin(), start, order.end());
+  for (std::size_t step = 1; step <= order.size(); ++step) {
+    Press(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), order[step % order.size()]) << "after " << step << " Tab presses";
+  }
+  EXPECT_EQ(WindowTextOf(Of(Control::kText1)), "") << "a Tab was typed into the copy";
+}
+
+TEST_F(Form1WindowTest, EnterInTheVoucherBoxPutsTheCopyInTheCopyBox) {
+  SetWindowTextTo(Of(Control::kText2), "123456");
+  Press(Of(Control::kText2), VK_RETURN);
+  EXPECT_EQ(WindowTextOf(Of(Control::kText1)), ExpectedCopy());
+  EXPECT_EQ(GetFocus(), Of(Control::kText2));
+  const auto selection = SendMessageW(Of(Control::kText2), EM_GETSEL, 0, 0);
+  EXPECT_EQ(LOWORD(selection), 0);
+  EXPECT_EQ(HIWORD(selection), 6);
+  EXPECT_TRUE(IsWindowEnabled(Of(Control::kCommand1)));
+  EXPECT_TRUE(IsWindowEnabled(Of(Control::kCommand3)));
+}
+
+TEST_F(Form1WindowTest, EnterOnAFocusedButtonPressesItAndNoOtherKeyDoes) {
+  SetWindowTextTo(Of(Control::kText2), "123456");
+  for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+    SetFocus(Of(Control::kCommand1));
+    Press(Of(Control::kCommand1), key);
+    const bool pressed = !WindowTextOf(Of(Control::kText1)).empty();
+    EXPECT_EQ(pressed, key == VK_RETURN) << "key " << key;
+  }
+}
+
+// A message box is modal: a timer reads it, as the user would, and answers it.
+struct MessageAnswer {
+  static inline HWND owner = nullptr;
+  static inline std::string caption;
+  static inline std::string text;
+  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (!box || GetWindow(box, GW_OWNER) != owner) {
+      return;
+    }
+    KillTimer(nullptr, timer);
+    caption = WindowTextOf(box);
+    text = WindowTextOf(GetDlgItem(box, 0xFFFF));
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+};
+
+TEST_F(Form1WindowTest, TulostaPrintsTheCopyOrReportsTheFailureAndGivesTheCommandsBack) {
+  struct Case {
+    const char* failAt;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"EndDocument", "Tulostusvirhe. Virhenumero:482  Tulostin ei vastaa."},
+  };
+  SetWindowTextTo(Of(Control::kText2), kVoucher);
+  Press(Of(Control::kText2), VK_RETURN);
+  for (const Case& c : cases) {
+    script_ = {};
+    script_.failAt = c.failAt;
+    bool disabledWhilePrinting = false;
+    script_.whilePrinting = [&] {
+      disabledWhilePrinting =
+          !IsWindowEnabled(Of(Control::kCommand1)) && !IsWindowEnabled(Of(Control::kCommand3));
+    };
+    MessageAnswer::owner = form_.Handle();
+    MessageAnswer::caption.clear();
+    MessageAnswer::text.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, MessageAnswer::Run);
+    SetFocus(Of(Control::kCommand3));
+    Press(Of(Control::kCommand3), VK_RETURN);
+    KillTimer(nullptr, timer);
+
+    EXPECT_TRUE(disabledWhilePrinting) << c.failAt;
+    EXPECT_NE(std::find(script_.calls.begin(), script_.calls.end(), "Print " + ExpectedCopy()),
+              script_.calls.end())
+        << c.failAt;
+    EXPECT_EQ(MessageAnswer::text, c.message);
+    if (*c.message) {
+      EXPECT_EQ(MessageAnswer::caption, "Korvex - Tarjolux");
+      EXPECT_EQ(script_.calls.back(), "AbortDocument");
+    }
+    EXPECT_TRUE(IsWindowEnabled(Of(Control::kCommand1))) << c.failAt;
+    EXPECT_TRUE(IsWindowEnabled(Of(Control::kCommand3))) << c.failAt;
+    EXPECT_EQ(GetFocus(), Of(Control::kText2)) << c.failAt;
+  }
+}
+
+// The dialog is modal: a timer does what the user would once it is open.
+struct SearchScript {
+  static inline std::string typed;
+  static inline bool opened = false;
+  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowW(L"Kuittikopio.EtsiKuitti", nullptr);
+    if (!dialog) {
+      return;
+    }
+    KillTimer(nullptr, timer);
+    opened = WindowTextOf(dialog) == "Etsi kuitti";
+    // Every day, number only; Enter searches, and Enter again on the first row picks it.
+    HWND days = FindWindowExW(dialog, nullptr, WC_BUTTONW, L"Päivä");
+    SendMessageW(days, BM_CLICK, 0, 0);
+    HWND edit = nullptr;
+    for (int field = 0; field < 3; ++field) {
+      edit = FindWindowExW(dialog, edit, WC_EDITW, nullptr);
+    }
+    SetWindowTextTo(edit, typed);
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+  }
+};
+
+TEST_F(Form1WindowTest, CtrlFAndF3OpenTheSearchWhosePickIsFetched) {
+  for (const bool f3 : {false, true}) {
+    SetWindowTextTo(Of(Control::kText1), "");
+    SearchScript::typed = "123456";
+    SearchScript::opened = false;
+    SetTimer(nullptr, 0, 50, SearchScript::Run);
+    if (f3) {
+      Press(Of(Control::kText2), VK_F3);
+    } else {
+      // Ctrl is read from the keyboard state, as it is for a key the user presses.
+      BYTE keys[256]{};
+      GetKeyboardState(keys);
+      keys[VK_CONTROL] = 0x80;
+      SetKeyboardState(keys);
+      Press(Of(Control::kText2), 'F');
+      keys[VK_CONTROL] = 0;
+      SetKeyboardState(keys);
+    }
+    EXPECT_TRUE(SearchScript::opened) << (f3 ? "F3" : "Ctrl+F");
+    EXPECT_EQ(FindWindowW(L"Kuittikopio.EtsiKuitti", nullptr), nullptr);
+    EXPECT_EQ(WindowTextOf(Of(Control::kText2)), "123456");
+    EXPECT_EQ(WindowTextOf(Of(Control::kText1)), ExpectedCopy());
+    EXPECT_TRUE(IsWindowEnabled(form_.Handle()));
+  }
+}
+
+}  // namespace
+}  // namespace kuitti

@@ -96,24 +96,10 @@ TEST(LiveWriter, EveryFetchEndsInACopyOrAClearErrorWhileTheFilesChange) {
     WriteForever(directory.DataPath(), goodRows, goodIndex);
   }
 
-  int copies = 0, notFound = 0, errors = 0;
+  FetchOutcomes outcomes;
   Module1 module;  // one program state for the whole run, as in the window
   for (int fetch = 0; fetch < kFetches; ++fetch) {
-    const std::string entry = std::to_string(100000 + (fetch * 37) % 300);
-    try {
-      const auto copy = FetchFrom(directory, entry, module);
-      if (copy) {
-        ASSERT_TRUE(copy->starts_with("Kuittikopio, tositenumero M" + entry));
-        ASSERT_TRUE(copy->ends_with(std::string(74, '=')));
-        ++copies;
-      } else {
-        ++notFound;
-      }
-    } catch (const RuntimeError& error) {
-      ASSERT_GT(error.number(), 0);
-      ASSERT_FALSE(error.description().empty());
-      ++errors;
-    }
+    FetchWhileWritten(directory, fetch, module, outcomes);
     ASSERT_TRUE(OpenAccessModes(directory.path()).empty()) << "files left open";
   }
 
@@ -122,9 +108,7 @@ TEST(LiveWriter, EveryFetchEndsInACopyOrAClearErrorWhileTheFilesChange) {
   ::kill(writer, SIGKILL);
   ASSERT_EQ(::waitpid(writer, &status, 0), writer);
   EXPECT_TRUE(WIFSIGNALED(status));
-  EXPECT_EQ(copies + notFound + errors, kFetches);
-  EXPECT_GT(copies, 0) << "the writer left no moment for a whole copy";
-  std::printf("%d copies, %d not found, %d errors\n", copies, notFound, errors);
+  ExpectAllFetchesEnded(outcomes, kFetches);
 }
 
 }  // namespace

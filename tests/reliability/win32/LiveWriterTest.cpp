@@ -66,33 +66,17 @@ TEST(LiveWriter, EveryFetchEndsInACopyOrAClearErrorWhileTheFilesChange) {
   const Writer writer(directory.DataPath());
   ASSERT_TRUE(writer.Started());
 
-  int copies = 0, notFound = 0, errors = 0;
+  FetchOutcomes outcomes;
   Module1 module;  // one program state for the whole run, as in the window
   FetchFrom(directory, "100000", module);
   // The writer holds the files itself, so an open file of ours shows as a handle left over.
   const DWORD handles = HandleCount();
   for (int fetch = 0; fetch < kFetches; ++fetch) {
-    const std::string entry = std::to_string(100000 + (fetch * 37) % 300);
-    try {
-      const auto copy = FetchFrom(directory, entry, module);
-      if (copy) {
-        ASSERT_TRUE(copy->starts_with("Kuittikopio, tositenumero M" + entry));
-        ASSERT_TRUE(copy->ends_with(std::string(74, '=')));
-        ++copies;
-      } else {
-        ++notFound;
-      }
-    } catch (const RuntimeError& error) {
-      ASSERT_GT(error.number(), 0);
-      ASSERT_FALSE(error.description().empty());
-      ++errors;
-    }
+    FetchWhileWritten(directory, fetch, module, outcomes);
     ASSERT_EQ(HandleCount(), handles) << "files left open";
   }
   ASSERT_EQ(writer.ExitCode(), STILL_ACTIVE) << "the writer stopped: Windows refused it something";
-  EXPECT_EQ(copies + notFound + errors, kFetches);
-  EXPECT_GT(copies, 0) << "the writer left no moment for a whole copy";
-  std::printf("%d copies, %d not found, %d errors\n", copies, notFound, errors);
+  ExpectAllFetchesEnded(outcomes, kFetches);
 }
 
 }  // namespace

@@ -20,5 +20,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 # The wine64 loader itself: the wine package's wrapper script only adds a hint about 32-bit wine.
 find_program(KUITTI_WINE64 wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(KUITTI_WINEPREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
-set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${KUITTI_WINEPREFIX} WINEDEBUG=-all
-  WINE64=${KUITTI_WINE64} ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+# Every test under the one locale: wine rewrites the prefix's regional settings whenever a
+# program starts under another one, which would change the decimal separator under the feet
+# of a test running beside it.
+set(CMAKE_CROSSCOMPILING_EMULATOR env LC_ALL=fi_FI.UTF-8 WINEPREFIX=${KUITTI_WINEPREFIX}
+  WINEDEBUG=-all WINE64=${KUITTI_WINE64} ${CMAKE_CURRENT_LIST_DIR}/wine-run)

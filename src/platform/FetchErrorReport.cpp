@@ -11,8 +11,13 @@ bool EndsWithSeparator(const std::string& path) {
 }
 
 std::string SettingAdvice(const std::string& dataPathSetting) {
-  const std::string where = "Datakansio luetaan " + DataPathSettingSource();
-  const std::string separator = "\"" + std::string(1, PathSeparators().front()) + "\"";
+  // Appended piece by piece: GCC 12 at -O3 takes a literal put before a temporary string for
+  // an overlapping copy and would fail the build.
+  std::string where = "Datakansio luetaan ";
+  where += DataPathSettingSource();
+  std::string separator = "\"";
+  separator += PathSeparators().front();
+  separator += '"';
   if (dataPathSetting.empty()) {
     return where +
            ", jota ei ole asetettu. Arvon pitää olla datakansion polku, joka päättyy "
@@ -28,7 +33,8 @@ std::string SettingAdvice(const std::string& dataPathSetting) {
 std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPathSetting) {
   std::string report = error.what();
   if (error.number() == kFileNotFound && !EndsWithSeparator(dataPathSetting)) {
-    report += '\n' + SettingAdvice(dataPathSetting);
+    report += '\n';
+    report += SettingAdvice(dataPathSetting);
   }
   return report;
 }

@@ -57,24 +57,26 @@ kuitti::SearchCriteria CriteriaOf(const kuitti::fuzz::FuzzInput& input) {
   return criteria;
 }
 
-// A search with a small limit must list the first rows of the search without one.
+// A search with a small limit must list the last rows of the search without one, in the same
+// order.
 void Search(kuitti::FileSystem& files, const kuitti::fuzz::FuzzInput& input) {
   const kuitti::SearchCriteria criteria = CriteriaOf(input);
   const std::size_t limit = input.entry.size() % 4;
   kuitti::SearchResult all;
-  kuitti::SearchResult first;
+  kuitti::SearchResult last;
   try {
     all = kuitti::FindReceipts(std::string(kDataPath), files, criteria);
-    first = kuitti::FindReceipts(std::string(kDataPath), files, criteria, limit);
+    last = kuitti::FindReceipts(std::string(kDataPath), files, criteria, limit);
   } catch (const kuitti::RuntimeError& error) {
     Require(error.number() > 0 && !error.description().empty());
     return;
   }
   Require(all.matched == static_cast<std::int64_t>(all.hits.size()));
-  Require(first.matched == all.matched);
-  Require(first.hits.size() == std::min(limit, all.hits.size()));
-  for (std::size_t i = 0; i < first.hits.size(); ++i) {
-    Require(first.hits[i].voucher == all.hits[i].voucher);
+  Require(last.matched == all.matched);
+  Require(last.hits.size() == std::min(limit, all.hits.size()));
+  const std::size_t skipped = all.hits.size() - last.hits.size();
+  for (std::size_t i = 0; i < last.hits.size(); ++i) {
+    Require(last.hits[i].voucher == all.hits[skipped + i].voucher);
   }
   // Every row listed has a date, so its line cannot fail (an exception here aborts).
   for (const kuitti::ReceiptHit& hit : all.hits) {

@@ -1,12 +1,14 @@
 #include "BlockReader.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kuitti {
 
 BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-                         std::size_t headroom)
+                         std::size_t headroom, Examine examine)
     : file_(file),
+      examine_(std::move(examine)),
       total_(total),
       blockSize_(blockSize),
       blockCount_((total + blockSize - 1) / blockSize) {
@@ -59,6 +61,7 @@ std::span<unsigned char> BlockReader::NextBlock() {
   if (buffer->error) {
     std::rethrow_exception(buffer->error);
   }
+  found_ = buffer;
   return {buffer->block, buffer->size};
 }
 
@@ -81,6 +84,10 @@ bool BlockReader::Read(std::uint64_t index, Buffer& buffer) {
     const std::span block(buffer.block, buffer.size);
     const std::size_t got = ReadFully(file_, static_cast<std::int64_t>(offset), block);
     std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), 0);
+    if (examine_) {
+      buffer.found.clear();
+      examine_(block, buffer.found);
+    }
   } catch (...) {
     buffer.error = std::current_exception();
   }

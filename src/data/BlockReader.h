@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <span>
 #include <thread>
@@ -23,16 +24,24 @@ namespace kuitti {
 // the caller comes to the block that failed.
 class BlockReader {
  public:
+  // Looks a block over as soon as it is read, on the thread that read it, while its bytes are
+  // still in that core's cache, and keeps what it found; it must be safe to run on two
+  // threads at once.
+  using Examine =
+      std::function<void(std::span<const unsigned char> block, std::vector<unsigned char>& found)>;
+
   // Every block but the last holds blockSize bytes; `headroom` bytes before each block are
   // free for the caller's use.
   BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-              std::size_t headroom);
+              std::size_t headroom, Examine examine = {});
   ~BlockReader();
   BlockReader(const BlockReader&) = delete;
   BlockReader& operator=(const BlockReader&) = delete;
 
   // The next block; it stays valid until the next call. Must not be called after the last.
   std::span<unsigned char> NextBlock();
+  // What the examination found in the block NextBlock last gave.
+  const std::vector<unsigned char>& Found() const { return found_->found; }
 
  private:
   static constexpr std::size_t kBuffers = 8;
@@ -43,6 +52,7 @@ class BlockReader {
     unsigned char* block = nullptr;
     std::size_t size = 0;
     std::exception_ptr error;
+    std::vector<unsigned char> found;
     std::atomic<std::uint64_t> holds = 0;  // the number of the block read into it, plus one
   };
 
@@ -57,6 +67,7 @@ class BlockReader {
   void ReadAhead();
 
   RandomAccessFile& file_;
+  Examine examine_;
   std::uint64_t total_;
   std::size_t blockSize_;
   std::uint64_t blockCount_;
@@ -64,6 +75,7 @@ class BlockReader {
   std::vector<unsigned char> storage_;
   Buffer buffers_[kBuffers];
   Buffer spare_;  // the caller's own, for a block the reading thread is slow to finish
+  const Buffer* found_ = &spare_;  // the buffer of the block last handed out
 
   std::atomic<std::uint64_t> unclaimed_ = 0;  // the lowest block nobody reads yet
   std::atomic<std::uint64_t> released_ = 0;   // blocks the caller is done with

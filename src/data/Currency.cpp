@@ -77,21 +77,19 @@ std::string Currency::AmountText(std::string_view decimalSeparator) const {
 
 void Currency::AppendAmountText(std::string& text, std::string_view decimalSeparator) const {
   std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
-  char digits[24];  // least significant first; at least "0.00"
-  int count = 0;
+  char digits[24];  // filled from the end; at least "0.00", the sign in front
+  char* const end = digits + sizeof digits;
+  char* first = end;
   do {
-    digits[count++] = static_cast<char>('0' + hundredths % 10);
+    *--first = static_cast<char>('0' + hundredths % 10);
     hundredths /= 10;
-  } while (hundredths != 0 || count < 3);
+  } while (hundredths != 0 || end - first < 3);
   if (raw_ < 0) {
-    text += '-';
+    *--first = '-';
   }
-  while (count > 2) {
-    text += digits[--count];
-  }
+  text.append(first, end - 2);
   text += decimalSeparator;
-  text += digits[1];
-  text += digits[0];
+  text.append(end - 2, end);
 }
 
 std::string Currency::PlainText(std::string_view decimalSeparator) const {

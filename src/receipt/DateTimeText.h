@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,12 @@ std::string TimeText(double dayValue);
 // The same texts appended, for a listing of a hundred thousand lines.
 void AppendDateText(std::string& text, double dayValue);
 void AppendTimeText(std::string& text, double dayValue);
+
+// The same texts put at `at`, which has room for them; each returns the end of what it put.
+inline constexpr std::size_t kLongestDateText = 10;
+inline constexpr std::size_t kTimeTextLength = 8;
+char* PutDateText(char* at, double dayValue);
+char* PutTimeText(char* at, double dayValue);
 
 // The least day value from which on DateText shows `day` (a day number as the whole part of
 // a day value counts) or a later day; 0 for a day of 0 or less. A value below zero shows no

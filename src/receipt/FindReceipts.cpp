@@ -1,14 +1,15 @@
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "AmountText.h"
 #include "CodePage.h"
 #include "DateTimeText.h"
 #include "OpenDataFiles.h"
+#include "PickedRecordScanner.h"
 #include "ReceiptLayout.h"
 #include "ReceiptSearch.h"
 #include "RecordFile.h"
-#include "RecordScanner.h"
 #include "Records.h"
 #include "RowCriteria.h"
 #include "RuntimeError.h"
@@ -27,13 +28,54 @@ ReceiptHit HitOf(const unsigned char* row) {
   return hit;
 }
 
+// What the scan keeps of a row it acts on: a totals row that meets the row criteria, as the
+// receipt it would list, or an item row with the product, for its voucher.
+struct PickedRow {
+  ReceiptHit receipt;
+  bool hasProduct = false;
+};
+
+// Picks, from the rows of a block, those that meet `test`. They are tested first, their
+// offsets noted with no call and no byte stored, so that the compiler keeps the criteria in
+// registers; then what is kept of them is packed.
+template <typename Test>
+PickedRecordScanner::Pick RowsThat(Test test) {
+  return [test](std::span<const unsigned char> rows, std::vector<unsigned char>& entries) {
+    constexpr std::size_t kLength = ReceiptRowRecord::kLength;
+    std::vector<std::uint32_t> offsets(rows.size() / kLength);
+    std::size_t count = 0;
+    for (std::size_t offset = 0; offset < rows.size(); offset += kLength) {
+      offsets[count] = static_cast<std::uint32_t>(offset);
+      count += test(rows.data() + offset);
+    }
+    entries.resize(count * sizeof(PickedRow));
+    for (std::size_t i = 0; i < count; ++i) {
+      const unsigned char* row = rows.data() + offsets[i];
+      const PickedRow picked{HitOf(row), !RowCriteria::IsTotalsRow(row)};
+      std::memcpy(entries.data() + i * sizeof(PickedRow), &picked, sizeof(PickedRow));
+    }
+  };
+}
+
+// Visits the rows that `test` picks, as what is kept of them.
+template <typename Test, typename Visit>
+void ForEachPickedRow(RandomAccessFile& rows, std::int32_t count, Test test, Visit visit) {
+  PickedRecordScanner scanner(rows, ReceiptRowRecord::kLength, count, sizeof(PickedRow),
+                              RowsThat(test));
+  while (const unsigned char* entry = scanner.Next()) {
+    PickedRow row;
+    std::memcpy(&row, entry, sizeof row);
+    visit(row);
+  }
+}
+
 // Keeps the last `limit` hits in a ring, so a loose criterion on millions of rows holds no
 // more than is shown, and counts them all.
-void Add(SearchResult& result, const unsigned char* row, std::size_t limit) {
+void Add(SearchResult& result, const ReceiptHit& hit, std::size_t limit) {
   if (result.hits.size() < limit) {
-    result.hits.push_back(HitOf(row));
+    result.hits.push_back(hit);
   } else if (limit > 0) {
-    result.hits[static_cast<std::size_t>(result.matched) % limit] = HitOf(row);
+    result.hits[static_cast<std::size_t>(result.matched) % limit] = hit;
   }
   ++result.matched;
 }
@@ -47,15 +89,12 @@ void PutInFileOrder(SearchResult& result) {
   }
 }
 
-const unsigned char* VoucherOf(const unsigned char* row) {
-  return row + ReceiptRowRecord::kVoucherNumber.offset;
-}
-
-// A product asked for is looked for on the rows of the totals row's voucher anywhere in the
-// file. Item rows nearly always come before their totals row, so one scan decides each totals
-// row as it comes, keeping nothing of those that fail; only when a row with the product comes
-// after a totals row of its voucher that had none yet is the file scanned again, every
-// voucher with the product known by then.
+// The rows are tested where they were read, on two threads (see PickedRecordScanner); here
+// they are only put together in file order. A product asked for is looked for on the rows
+// of the totals row's voucher anywhere in the file. Item rows nearly always come before
+// their totals row, so one scan decides each totals row as it comes, keeping nothing of those
+// that fail; only when a row with the product comes after a totals row of its voucher that
+// had none yet is the file scanned again, every voucher with the product known by then.
 SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::size_t limit) {
   const RowCriteria test(criteria);
   const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
@@ -65,40 +104,32 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   constexpr VoucherMarks::Marks kTotalsWithoutProduct = 2;
   VoucherMarks vouchers;
   bool decidedTooEarly = false;
-  {
-    RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
-    while (const unsigned char* row = scanner.Next()) {
-      if (test.WantsProduct()) {
-        if (!RowCriteria::IsTotalsRow(row)) {
-          if (test.HasProduct(row)) {
-            VoucherMarks::Marks& marks = vouchers[VoucherOf(row)];
-            decidedTooEarly = decidedTooEarly || (marks & kTotalsWithoutProduct) != 0;
-            marks |= kHasProduct;
-          }
-          continue;
+  ForEachPickedRow(
+      rows, count, [&test](const unsigned char* row) { return test.MayMatter(row); },
+      [&](const PickedRow& row) {
+        if (!test.WantsProduct()) {
+          Add(result, row.receipt, limit);
+          return;
         }
-      }
-      if (!test.MeetsRowCriteria(row)) {
-        continue;
-      }
-      if (test.WantsProduct()) {
-        VoucherMarks::Marks& marks = vouchers[VoucherOf(row)];
-        if ((marks & kHasProduct) == 0) {
+        VoucherMarks::Marks& marks = vouchers[row.receipt.voucher.data()];
+        if (row.hasProduct) {
+          decidedTooEarly = decidedTooEarly || (marks & kTotalsWithoutProduct) != 0;
+          marks |= kHasProduct;
+        } else if ((marks & kHasProduct) != 0) {
+          Add(result, row.receipt, limit);
+        } else {
           marks |= kTotalsWithoutProduct;
-          continue;
         }
-      }
-      Add(result, row, limit);
-    }
-  }
+      });
   if (decidedTooEarly) {
     result = SearchResult();
-    RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
-    while (const unsigned char* row = scanner.Next()) {
-      if (test.MeetsRowCriteria(row) && (vouchers[VoucherOf(row)] & kHasProduct) != 0) {
-        Add(result, row, limit);
-      }
-    }
+    ForEachPickedRow(
+        rows, count, [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); },
+        [&](const PickedRow& row) {
+          if ((vouchers[row.receipt.voucher.data()] & kHasProduct) != 0) {
+            Add(result, row.receipt, limit);
+          }
+        });
   }
   PutInFileOrder(result);
   return result;
@@ -127,29 +158,39 @@ std::string VoucherText(const ReceiptHit& hit) {
 
 void AppendListingLine(std::string& lines, const ReceiptHit& hit,
                        std::string_view decimalSeparator) {
+  // Put together in parts and appended a part at a time, as a search may list a hundred
+  // thousand receipts.
   lines += 'M';
-  for (unsigned char byte : hit.voucher) {
-    if (byte >= 0x20 && byte < 0x7F) {  // printable ASCII stands for itself
-      lines += static_cast<char>(byte);
-    } else {
-      AppendUtf8(lines, layout::Shown(DecodeWindows1252(byte)));
+  // Printable ASCII stands for itself, as in nearly every voucher number.
+  const auto isPrintableAscii = [](unsigned char byte) { return byte >= 0x20 && byte < 0x7F; };
+  if (std::all_of(hit.voucher.begin(), hit.voucher.end(), isPrintableAscii)) {
+    lines.append(hit.voucher.begin(), hit.voucher.end());
+  } else {
+    for (unsigned char byte : hit.voucher) {
+      if (isPrintableAscii(byte)) {
+        lines += static_cast<char>(byte);
+      } else {
+        AppendUtf8(lines, layout::Shown(DecodeWindows1252(byte)));
+      }
     }
   }
-  lines.append(layout::kVoucherSuffix);
-  lines.append("  ");
-  AppendDateText(lines, hit.saleTime);
-  lines.append("  ");
-  AppendTimeText(lines, hit.saleTime);
-  lines.append("  ");
-  // Right-aligned in place; only a total past a hundred million loses its leading characters.
-  const std::size_t start = lines.size();
-  hit.total.AppendAmountText(lines, decimalSeparator);
-  const std::size_t length = Utf8Length(std::string_view(lines).substr(start));
+  constexpr std::string_view kGap = "  ";
+  char moment[layout::kVoucherSuffix.size() + kLongestDateText + kTimeTextLength + 3 * kGap.size()];
+  char* at = std::copy(layout::kVoucherSuffix.begin(), layout::kVoucherSuffix.end(), moment);
+  at = std::copy(kGap.begin(), kGap.end(), at);
+  at = PutDateText(at, hit.saleTime);
+  at = std::copy(kGap.begin(), kGap.end(), at);
+  at = PutTimeText(at, hit.saleTime);
+  at = std::copy(kGap.begin(), kGap.end(), at);
+  lines.append(moment, at);
+  // Right-aligned; only a total past a hundred million loses its leading characters.
+  std::string amount;
+  hit.total.AppendAmountText(amount, decimalSeparator);
+  const std::size_t length = Utf8Length(amount);
   if (length <= layout::kTotalsAmountWidth) {
-    lines.insert(start, layout::kTotalsAmountWidth - length, ' ');
+    lines.append(layout::kTotalsAmountWidth - length, ' ');
+    lines += amount;
   } else {
-    const std::string amount = lines.substr(start);
-    lines.resize(start);
     lines += RightAligned(amount, layout::kTotalsAmountWidth);
   }
 }

@@ -55,6 +55,16 @@ class RowCriteria {
     return IsTotalsRow(row) && IsRendered(row);
   }
 
+  // Whether a scan acts on the row at all: an item row with the product, or a row that meets
+  // the row criteria. The test of every row, so a scan that passes only these on decides
+  // nothing twice over the rest.
+  bool MayMatter(const unsigned char* row) const {
+    if (wantsProduct_ && !IsTotalsRow(row)) {
+      return HasProduct(row);
+    }
+    return MeetsRowCriteria(row);
+  }
+
   static double SaleTime(const unsigned char* row) {
     return std::bit_cast<double>(
         LittleEndian<std::uint64_t>(row + ReceiptRowRecord::kSaleTime.offset));

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "RecordScanner.h"
-
 namespace kuitti {
 namespace {
 
@@ -13,12 +11,11 @@ std::uint64_t TotalBytes(int recordLength, std::int32_t recordCount) {
          static_cast<std::uint64_t>(recordLength);
 }
 
-// Whole records only, so that no record is split between blocks: as many as come nearest
-// RecordScanner's block size, no more than the file's counted records need.
-std::size_t BlockSize(int recordLength, std::int32_t recordCount) {
+// Whole records only, so that no record is split between blocks, and no more than the file's
+// counted records need.
+std::size_t WholeRecords(std::size_t blockSize, int recordLength, std::int32_t recordCount) {
   const auto length = static_cast<std::size_t>(recordLength);
-  const std::size_t block =
-      std::max<std::size_t>(RecordScanner::kDefaultBlockSize / length, 1) * length;
+  const std::size_t block = std::max<std::size_t>(blockSize / length, 1) * length;
   return std::clamp<std::uint64_t>(TotalBytes(recordLength, recordCount), length, block);
 }
 
@@ -26,13 +23,16 @@ std::size_t BlockSize(int recordLength, std::int32_t recordCount) {
 
 PickedRecordScanner::PickedRecordScanner(RandomAccessFile& file, int recordLength,
                                          std::int32_t recordCount, std::size_t entryLength,
-                                         Pick pick)
+                                         Pick pick, std::size_t blockSize)
+    : PickedRecordScanner(file, TotalBytes(recordLength, recordCount),
+                          WholeRecords(blockSize, recordLength, recordCount), entryLength,
+                          std::move(pick)) {}
+
+PickedRecordScanner::PickedRecordScanner(RandomAccessFile& file, std::uint64_t total,
+                                         std::size_t blockSize, std::size_t entryLength, Pick pick)
     : entryLength_(entryLength),
-      blocksLeft_(
-          (TotalBytes(recordLength, recordCount) + BlockSize(recordLength, recordCount) - 1) /
-          BlockSize(recordLength, recordCount)),
-      reader_(file, TotalBytes(recordLength, recordCount), BlockSize(recordLength, recordCount), 0,
-              std::move(pick)) {}
+      blocksLeft_((total + blockSize - 1) / blockSize),
+      reader_(file, total, blockSize, 0, std::move(pick)) {}
 
 void PickedRecordScanner::NextBlock() {
   reader_.NextBlock();

@@ -7,6 +7,7 @@
 
 #include "BlockReader.h"
 #include "FileAccess.h"
+#include "RecordScanner.h"
 
 namespace kuitti {
 
@@ -22,8 +23,10 @@ class PickedRecordScanner {
   using Pick = std::function<void(std::span<const unsigned char> records,
                                   std::vector<unsigned char>& entries)>;
 
+  // Blocks hold as many whole records as fit in blockSize, at least one.
   PickedRecordScanner(RandomAccessFile& file, int recordLength, std::int32_t recordCount,
-                      std::size_t entryLength, Pick pick);
+                      std::size_t entryLength, Pick pick,
+                      std::size_t blockSize = RecordScanner::kDefaultBlockSize);
 
   // The next entry, valid until the next call; nullptr after the last.
   const unsigned char* Next() {
@@ -39,6 +42,8 @@ class PickedRecordScanner {
   }
 
  private:
+  PickedRecordScanner(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
+                      std::size_t entryLength, Pick pick);
   void NextBlock();
 
   std::size_t entryLength_;

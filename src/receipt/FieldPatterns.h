@@ -53,8 +53,8 @@ class FieldPatterns {
 
   // Inline: it runs once for every record of a gigabyte file. Without a branch per pattern,
   // so that fields that vary from row to row, as product codes do, cost no mispredictions.
-  bool Contains(const unsigned char* field) const {
-    const auto key = FieldKey<Width>::Of(field);
+  bool Contains(const unsigned char* field) const { return Contains(FieldKey<Width>::Of(field)); }
+  bool Contains(const FieldKey<Width>& key) const {
     bool found = false;
     for (const FieldKey<Width>& pattern : keys_) {
       found |= (pattern.first == key.first) & (pattern.last == key.last);

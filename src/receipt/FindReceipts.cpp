@@ -38,30 +38,38 @@ struct PickedRow {
 // Picks, from the rows of a block, those that meet `test`. They are tested first, their
 // offsets noted with no call and no byte stored, so that the compiler keeps the criteria in
 // registers; then what is kept of them is packed.
-template <typename Test>
-PickedRecordScanner::Pick RowsThat(Test test) {
-  return [test](std::span<const unsigned char> rows, std::vector<unsigned char>& entries) {
+template <typename Rough, typename Test>
+PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
+  return [rough, test](std::span<const unsigned char> rows, std::vector<unsigned char>& entries) {
     constexpr std::size_t kLength = ReceiptRowRecord::kLength;
     std::vector<std::uint32_t> offsets(rows.size() / kLength);
-    std::size_t count = 0;
+    std::size_t candidates = 0;
     for (std::size_t offset = 0; offset < rows.size(); offset += kLength) {
-      offsets[count] = static_cast<std::uint32_t>(offset);
-      count += test(rows.data() + offset);
+      offsets[candidates] = static_cast<std::uint32_t>(offset);
+      candidates += rough(rows.data() + offset);
+    }
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < candidates; ++i) {
+      offsets[count] = offsets[i];
+      count += test(rows.data() + offsets[i]);
     }
     entries.resize(count * sizeof(PickedRow));
     for (std::size_t i = 0; i < count; ++i) {
       const unsigned char* row = rows.data() + offsets[i];
-      const PickedRow picked{HitOf(row), !RowCriteria::IsTotalsRow(row)};
-      std::memcpy(entries.data() + i * sizeof(PickedRow), &picked, sizeof(PickedRow));
+      // Made in place: one made aside and copied would be read back before its parts are
+      // all written, which stalls the copy.
+      new (entries.data() + i * sizeof(PickedRow))
+          PickedRow{HitOf(row), !RowCriteria::IsTotalsRow(row)};
     }
   };
 }
 
 // Visits the rows that `test` picks, as what is kept of them.
-template <typename Test, typename Visit>
-void ForEachPickedRow(RandomAccessFile& rows, std::int32_t count, Test test, Visit visit) {
+template <typename Rough, typename Test, typename Visit>
+void ForEachPickedRow(RandomAccessFile& rows, std::int32_t count, Rough rough, Test test,
+                      Visit visit) {
   PickedRecordScanner scanner(rows, ReceiptRowRecord::kLength, count, sizeof(PickedRow),
-                              RowsThat(test));
+                              RowsThat(rough, test));
   while (const unsigned char* entry = scanner.Next()) {
     PickedRow row;
     std::memcpy(&row, entry, sizeof row);
@@ -105,7 +113,8 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   VoucherMarks vouchers;
   bool decidedTooEarly = false;
   ForEachPickedRow(
-      rows, count, [&test](const unsigned char* row) { return test.MayMatter(row); },
+      rows, count, [&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); },
+      [&test](const unsigned char* row) { return test.MayMatter(row); },
       [&](const PickedRow& row) {
         if (!test.WantsProduct()) {
           Add(result, row.receipt, limit);
@@ -124,7 +133,8 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   if (decidedTooEarly) {
     result = SearchResult();
     ForEachPickedRow(
-        rows, count, [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); },
+        rows, count, [](const unsigned char*) { return true; },
+        [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); },
         [&](const PickedRow& row) {
           if ((vouchers[row.receipt.voucher.data()] & kHasProduct) != 0) {
             Add(result, row.receipt, limit);

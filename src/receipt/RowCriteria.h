@@ -65,6 +65,17 @@ class RowCriteria {
     return MeetsRowCriteria(row);
   }
 
+  // A first test without a branch, true at least for every row that MayMatter: totals and
+  // item rows alternate irregularly, so a branch on which a row is would often be mispredicted.
+  bool MayMatterAtFirstSight(const unsigned char* row) const {
+    if (!wantsProduct_) {
+      return true;
+    }
+    using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;
+    const Code code = Code::Of(row + ReceiptRowRecord::kProductCode.offset);
+    return (code == Code::Filled(' ')) | product_.Contains(code);
+  }
+
   static double SaleTime(const unsigned char* row) {
     return std::bit_cast<double>(
         LittleEndian<std::uint64_t>(row + ReceiptRowRecord::kSaleTime.offset));

@@ -1,5 +1,7 @@
 #include "RecordScanner.h"
 
+#include "PickedRecordScanner.h"
+
 #include "ErrorNumber.h"
 #include "RuntimeError.h"
 
@@ -145,6 +147,103 @@ TEST(RecordScanner, NoRecordsForACountOfZeroOrLess) {
   EXPECT_TRUE(ScanAll(file, 0, 20).empty());
   EXPECT_TRUE(ScanAll(file, -4, 20).empty());
   EXPECT_EQ(file.reads, 0);
+}
+
+// The numbers of the records numbered by a multiple of `every`, each kept as one byte.
+std::vector<int> PickAll(RandomAccessFile& file, std::int32_t count, std::size_t block, int every) {
+  PickedRecordScanner scanner(
+      file, 10, count, 1,
+      [every](std::span<const unsigned char> records, std::vector<unsigned char>& kept) {
+        for (std::size_t at = 0; at < records.size(); at += 10) {
+          if (records[at] % every == 0) {
+            kept.push_back(records[at]);
+          }
+        }
+      },
+      block);
+  std::vector<int> numbers;
+  while (const unsigned char* entry = scanner.Next()) {
+    numbers.push_back(*entry);
+  }
+  return numbers;
+}
+
+TEST(PickedRecordScanner, VisitsWhatIsKeptOfThePickedRecordsInFileOrder) {
+  struct Case {
+    int records;
+    std::size_t block;  // rounded down to whole records, at least one
+    int every;
+  };
+  for (const Case& c : std::vector<Case>{{0, 30, 1},
+                                         {1, 30, 1},
+                                         {7, 25, 1},
+                                         {7, 5, 2},
+                                         {200, 30, 3},
+                                         {200, 10, 7},
+                                         {200, 4096, 5},
+                                         {200, 30, 255}}) {
+    ChangingFile file(NumberedRecords(c.records));
+    std::vector<int> expected;
+    for (int n = 1; n <= c.records; ++n) {
+      if (n % c.every == 0) {
+        expected.push_back(n);
+      }
+    }
+    EXPECT_EQ(PickAll(file, c.records, c.block, c.every), expected)
+        << c.records << " records, blocks of " << c.block << ", every " << c.every;
+  }
+}
+
+TEST(PickedRecordScanner, RecordsLostOrAddedDuringTheScanAreZerosOrLeftOut) {
+  ChangingFile shrinking(NumberedRecords(60));
+  shrinking.afterRead = [](std::string& bytes, std::int64_t) {
+    bytes.resize(std::min<std::size_t>(bytes.size(), 200));
+  };
+  // Zeros are record "0", which every pick of every number keeps.
+  std::vector<int> expected;
+  for (int n = 1; n <= 60; ++n) {
+    expected.push_back(n <= 20 ? n : 0);
+  }
+  EXPECT_EQ(PickAll(shrinking, 60, 100, 1), expected);
+
+  ChangingFile growing(NumberedRecords(5));
+  growing.afterRead = [](std::string& bytes, std::int64_t) { bytes += NumberedRecords(9); };
+  EXPECT_EQ(PickAll(growing, 5, 20, 1), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+// The pick runs on whichever thread read the block; what goes wrong there, or in the read,
+// must surface in the scan as the same error, after the records picked before it.
+TEST(PickedRecordScanner, AnErrorInTheReadOrThePickIsRaisedInTheScan) {
+  for (const bool inThePick : {false, true}) {
+    ChangingFile file(NumberedRecords(100));
+    if (!inThePick) {
+      file.afterRead = [](std::string&, std::int64_t offset) {
+        if (offset >= 300) {
+          throw RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: CASSA.004");
+        }
+      };
+    }
+    std::vector<int> picked;
+    PickedRecordScanner scanner(
+        file, 10, 100, 1,
+        [inThePick](std::span<const unsigned char> records, std::vector<unsigned char>& kept) {
+          for (std::size_t at = 0; at < records.size(); at += 10) {
+            if (inThePick && records[at] == 35) {
+              throw RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: CASSA.004");
+            }
+            kept.push_back(records[at]);
+          }
+        },
+        100);
+    const RaisedError error = ErrorOf([&] {
+      while (const unsigned char* entry = scanner.Next()) {
+        picked.push_back(*entry);
+      }
+    });
+    EXPECT_EQ(error.number, kDeviceIoError) << inThePick;
+    EXPECT_EQ(error.description, "Tiedoston lukuvirhe: CASSA.004") << inThePick;
+    EXPECT_EQ(picked.size(), 30u) << "the records of the three blocks before, " << inThePick;
+  }
 }
 
 }  // namespace

@@ -175,6 +175,51 @@ TEST(ReceiptSearchByProduct, RowsBeforeAndAfterTheTotalsRowCount) {
   }
 }
 
+// Files of thousands of rows are read and tested in blocks on two threads; the vouchers whose
+// rows fall on both sides of a block's edge, and a product row far after its totals row, must
+// count as in a file read row by row.
+TEST(ReceiptSearchByProduct, VouchersAcrossTheBlocksOfALargeFileCountAsInOneFile) {
+  const std::string code = "6410000000011";
+  const auto voucher = [](int n) {
+    std::string digits = std::to_string(n);
+    return std::string(6 - digits.size(), '0') + digits;
+  };
+  for (const bool withALateProductRow : {false, true}) {
+    std::vector<Row> rows;
+    for (int n = 1; n <= 400; ++n) {
+      for (int item = 0; item < 12; ++item) {
+        const bool hasProduct = n % 7 == 0 && item == n % 12;
+        rows.push_back({.voucher = voucher(n), .productCode = hasProduct ? code : "6410000000028"});
+      }
+      rows.push_back({.voucher = voucher(n), .saleTime = k27March2025 + n / 1000.0});
+    }
+    if (withALateProductRow) {
+      rows.push_back({.voucher = voucher(1), .productCode = code});
+    }
+    std::vector<std::string> expected;
+    for (int n = 1; n <= 400; ++n) {
+      if (n % 7 == 0 || (withALateProductRow && n == 1)) {
+        expected.push_back(voucher(n));
+      }
+    }
+    DataDirectory directory;
+    directory.WriteRows(rows);
+    for (const std::size_t limit : {std::size_t{3}, std::numeric_limits<std::size_t>::max()}) {
+      const SearchResult result =
+          FindReceipts(directory.DataPath(), SystemFileSystem(), {.productCode = code}, limit);
+      std::vector<std::string> vouchers;
+      for (const ReceiptHit& hit : result.hits) {
+        vouchers.push_back(VoucherText(hit));
+      }
+      const std::vector<std::string> last(
+          expected.end() - static_cast<std::ptrdiff_t>(std::min(expected.size(), limit)),
+          expected.end());
+      EXPECT_EQ(vouchers, last) << "late row " << withALateProductRow << ", limit " << limit;
+      EXPECT_EQ(result.matched, static_cast<std::int64_t>(expected.size()));
+    }
+  }
+}
+
 // Every way a voucher field can hold a number: zeros in front, spaces on either side.
 TEST(ReceiptSearchByNumber, TheFieldsThatShowTheNumber) {
   const std::vector<std::string> fields = {"000100", "  100 ", "100   ", " 0100 ",

@@ -35,9 +35,9 @@ struct PickedRow {
   bool hasProduct = false;
 };
 
-// Picks, from the rows of a block, those that meet `test`. They are tested first, their
-// offsets noted with no call and no byte stored, so that the compiler keeps the criteria in
-// registers; then what is kept of them is packed.
+// Picks, from the rows of a block, those that pass `rough`, a first look at every row, and
+// then `test`. The offsets are noted with no call, no branch and no byte stored, so that the
+// compiler keeps the criteria in registers; then what is kept of the rows is packed.
 template <typename Rough, typename Test>
 PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
   return [rough, test](std::span<const unsigned char> rows, std::vector<unsigned char>& entries) {

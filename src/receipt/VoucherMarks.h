@@ -1,10 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <new>
 #include <unordered_map>
+#include <vector>
 
 #include "Records.h"
 
@@ -20,7 +18,7 @@ class VoucherMarks {
   // The voucher's marks, to read and to set; none at first.
   Marks& operator[](const unsigned char* voucher) {
     const std::uint32_t value = DigitsValue(voucher);
-    return value != kNotDigits ? sixDigits_.get()[value] : others_[Key(voucher)];
+    return value != kNotDigits ? sixDigits_[value] : others_[Key(voucher)];
   }
 
  private:
@@ -48,20 +46,7 @@ class VoucherMarks {
     return key;
   }
 
-  // Zeroed as its pages are first touched, not all at once, so a search of a small file that
-  // touches a few pays for a few; calloc, as no allocation of the language defers the zeroing.
-  struct Free {
-    void operator()(Marks* marks) const { std::free(marks); }
-  };
-  std::unique_ptr<Marks, Free> sixDigits_{AllocateZeroed()};
-
-  static Marks* AllocateZeroed() {
-    void* table = std::calloc(kSixDigitNumbers, sizeof(Marks));
-    if (table == nullptr) {
-      throw std::bad_alloc();
-    }
-    return static_cast<Marks*>(table);
-  }
+  std::vector<Marks> sixDigits_ = std::vector<Marks>(kSixDigitNumbers);
   std::unordered_map<std::uint64_t, Marks> others_;
 };
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "AmountText.h"
 #include "CodePage.h"
@@ -110,7 +111,12 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   constexpr VoucherMarks::Marks kHasProduct = 1;
   // A totals row that met every other criterion before any row with the product.
   constexpr VoucherMarks::Marks kTotalsWithoutProduct = 2;
-  VoucherMarks vouchers;
+  // Its table of a million marks is made only for a product: clearing it would be most of
+  // the search of a small file.
+  std::optional<VoucherMarks> vouchers;
+  if (test.WantsProduct()) {
+    vouchers.emplace();
+  }
   bool decidedTooEarly = false;
   ForEachPickedRow(
       rows, count, [&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); },
@@ -120,7 +126,7 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
           Add(result, row.receipt, limit);
           return;
         }
-        VoucherMarks::Marks& marks = vouchers[row.receipt.voucher.data()];
+        VoucherMarks::Marks& marks = (*vouchers)[row.receipt.voucher.data()];
         if (row.hasProduct) {
           decidedTooEarly = decidedTooEarly || (marks & kTotalsWithoutProduct) != 0;
           marks |= kHasProduct;
@@ -136,7 +142,7 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
         rows, count, [](const unsigned char*) { return true; },
         [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); },
         [&](const PickedRow& row) {
-          if ((vouchers[row.receipt.voucher.data()] & kHasProduct) != 0) {
+          if (((*vouchers)[row.receipt.voucher.data()] & kHasProduct) != 0) {
             Add(result, row.receipt, limit);
           }
         });

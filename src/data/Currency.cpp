@@ -1,5 +1,6 @@
 #include "Currency.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -77,19 +78,34 @@ std::string Currency::AmountText(std::string_view decimalSeparator) const {
 
 void Currency::AppendAmountText(std::string& text, std::string_view decimalSeparator) const {
   std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
-  char digits[24];  // filled from the end; at least "0.00", the sign in front
-  char* const end = digits + sizeof digits;
+  // Put together from the end and appended at once: a search may list a hundred thousand.
+  constexpr std::size_t kLongestSeparator = 8;
+  char shown[1 + 20 + kLongestSeparator];  // a sign, at most 20 digits
+  char* const end = shown + sizeof shown;
   char* first = end;
+  const auto put = [&first](std::uint64_t digit) { *--first = static_cast<char>('0' + digit); };
+  put(hundredths % 10);
+  put(hundredths / 10 % 10);
+  hundredths /= 100;
+  if (decimalSeparator.size() <= kLongestSeparator) {
+    first -= decimalSeparator.size();
+    std::copy(decimalSeparator.begin(), decimalSeparator.end(), first);
+  }
   do {
-    *--first = static_cast<char>('0' + hundredths % 10);
+    put(hundredths % 10);
     hundredths /= 10;
-  } while (hundredths != 0 || end - first < 3);
+  } while (hundredths != 0);
   if (raw_ < 0) {
     *--first = '-';
   }
-  text.append(first, end - 2);
-  text += decimalSeparator;
-  text.append(end - 2, end);
+  if (decimalSeparator.size() <= kLongestSeparator) {
+    text.append(first, end);
+  } else {  // a separator longer than any locale's goes between the parts
+    char* const decimals = end - 2;
+    text.append(first, decimals);
+    text += decimalSeparator;
+    text.append(decimals, end);
+  }
 }
 
 std::string Currency::PlainText(std::string_view decimalSeparator) const {

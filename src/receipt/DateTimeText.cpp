@@ -1,5 +1,6 @@
 #include "DateTimeText.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -62,13 +63,12 @@ char* PutDigits(char* at, unsigned value, int width) {
   return at + width;
 }
 
-}  // namespace
-
-char* PutDateText(char* at, double dayValue) {
-  const std::chrono::year_month_day date = DateOfDay(ShownMoment(dayValue).wholeDays);
+// The date of a value rounded to `moment`.
+char* PutDate(char* at, const Moment& moment, bool belowZero) {
+  const std::chrono::year_month_day date = DateOfDay(moment.wholeDays);
   const auto year = static_cast<unsigned>(static_cast<int>(date.year()));
   const unsigned month = static_cast<unsigned>(date.month());
-  if (dayValue >= 0) {
+  if (!belowZero) {
     at = PutDigits(at, static_cast<unsigned>(date.day()), 2);
     *at++ = '.';
     at = PutDigits(at, month, 2);
@@ -80,8 +80,8 @@ char* PutDateText(char* at, double dayValue) {
   return PutDigits(at, month, 2);
 }
 
-char* PutTimeText(char* at, double dayValue) {
-  const auto seconds = static_cast<unsigned>(ShownMoment(dayValue).seconds);
+char* PutTime(char* at, const Moment& moment) {
+  const auto seconds = static_cast<unsigned>(moment.seconds);
   at = PutDigits(at, seconds / 3600, 2);
   *at++ = ':';
   at = PutDigits(at, seconds / 60 % 60, 2);
@@ -89,26 +89,31 @@ char* PutTimeText(char* at, double dayValue) {
   return PutDigits(at, seconds % 60, 2);
 }
 
-void AppendDateText(std::string& text, double dayValue) {
-  char shown[kLongestDateText];
-  text.append(shown, PutDateText(shown, dayValue));
+}  // namespace
+
+char* PutDateText(char* at, double dayValue) {
+  return PutDate(at, ShownMoment(dayValue), dayValue < 0);
 }
 
-void AppendTimeText(std::string& text, double dayValue) {
-  char shown[kTimeTextLength];
-  text.append(shown, PutTimeText(shown, dayValue));
+char* PutTimeText(char* at, double dayValue) {
+  return PutTime(at, ShownMoment(dayValue));
+}
+
+char* PutDateAndTimeText(char* at, double dayValue, std::string_view between) {
+  const Moment moment = ShownMoment(dayValue);
+  at = PutDate(at, moment, dayValue < 0);
+  at = std::copy(between.begin(), between.end(), at);
+  return PutTime(at, moment);
 }
 
 std::string DateText(double dayValue) {
-  std::string text;
-  AppendDateText(text, dayValue);
-  return text;
+  char shown[kLongestDateText];
+  return std::string(shown, PutDate(shown, ShownMoment(dayValue), dayValue < 0));
 }
 
 std::string TimeText(double dayValue) {
-  std::string text;
-  AppendTimeText(text, dayValue);
-  return text;
+  char shown[kTimeTextLength];
+  return std::string(shown, PutTime(shown, ShownMoment(dayValue)));
 }
 
 double FirstDayValueShownOn(std::int64_t day) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kuitti {
 
@@ -22,15 +23,11 @@ std::string DateText(double dayValue);
 // "hh:mm:ss" of the fraction of the absolute value.
 std::string TimeText(double dayValue);
 
-// The same texts appended, for a listing of a hundred thousand lines.
-void AppendDateText(std::string& text, double dayValue);
-void AppendTimeText(std::string& text, double dayValue);
-
-// The same texts put at `at`, which has room for them; each returns the end of what it put.
+// Both texts put at `at`, which has room for them, `between` them, from one rounding; returns
+// the end of what it put. For a listing of a hundred thousand lines.
 inline constexpr std::size_t kLongestDateText = 10;
 inline constexpr std::size_t kTimeTextLength = 8;
-char* PutDateText(char* at, double dayValue);
-char* PutTimeText(char* at, double dayValue);
+char* PutDateAndTimeText(char* at, double dayValue, std::string_view between);
 
 // The least day value from which on DateText shows `day` (a day number as the whole part of
 // a day value counts) or a later day; 0 for a day of 0 or less. A value below zero shows no

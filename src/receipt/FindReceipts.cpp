@@ -2,6 +2,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <tuple>
 
 #include "AmountText.h"
 #include "CodePage.h"
@@ -91,7 +92,7 @@ void Add(SearchResult& result, const ReceiptHit& hit, std::size_t limit) {
 
 // The ring in file order again: its oldest hit is where the next one would have gone.
 void PutInFileOrder(SearchResult& result) {
-  std::vector<ReceiptHit>& hits = result.hits;
+  std::deque<ReceiptHit>& hits = result.hits;
   if (!hits.empty() && static_cast<std::size_t>(result.matched) > hits.size()) {
     const auto oldest = static_cast<std::size_t>(result.matched) % hits.size();
     std::rotate(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(oldest), hits.end());
@@ -174,41 +175,39 @@ std::string VoucherText(const ReceiptHit& hit) {
 
 void AppendListingLine(std::string& lines, const ReceiptHit& hit,
                        std::string_view decimalSeparator) {
-  // Put together in parts and appended a part at a time, as a search may list a hundred
-  // thousand receipts.
-  lines += 'M';
+  std::string amount;
+  hit.total.AppendAmountText(amount, decimalSeparator);
+  const std::size_t amountLength = Utf8Length(amount);
+  if (amountLength > layout::kTotalsAmountWidth) {
+    // Only a total past a hundred million loses its leading characters.
+    amount = RightAligned(amount, layout::kTotalsAmountWidth);
+  }
+  // Put together here and appended at once, as a search may list a hundred thousand receipts.
+  constexpr std::string_view kGap = "  ";
+  char line[1 + std::tuple_size_v<decltype(hit.voucher)> + layout::kVoucherSuffix.size() +
+            kLongestDateText + kTimeTextLength + 3 * kGap.size() + layout::kTotalsAmountWidth];
+  char* at = line;
+  *at++ = 'M';
   // Printable ASCII stands for itself, as in nearly every voucher number.
   const auto isPrintableAscii = [](unsigned char byte) { return byte >= 0x20 && byte < 0x7F; };
   if (std::all_of(hit.voucher.begin(), hit.voucher.end(), isPrintableAscii)) {
-    lines.append(hit.voucher.begin(), hit.voucher.end());
+    at = std::copy(hit.voucher.begin(), hit.voucher.end(), at);
   } else {
+    lines.append(line, at);
+    at = line;
     for (unsigned char byte : hit.voucher) {
-      if (isPrintableAscii(byte)) {
-        lines += static_cast<char>(byte);
-      } else {
-        AppendUtf8(lines, layout::Shown(DecodeWindows1252(byte)));
-      }
+      AppendUtf8(lines,
+                 isPrintableAscii(byte) ? char32_t{byte} : layout::Shown(DecodeWindows1252(byte)));
     }
   }
-  constexpr std::string_view kGap = "  ";
-  char moment[layout::kVoucherSuffix.size() + kLongestDateText + kTimeTextLength + 3 * kGap.size()];
-  char* at = std::copy(layout::kVoucherSuffix.begin(), layout::kVoucherSuffix.end(), moment);
+  at = std::copy(layout::kVoucherSuffix.begin(), layout::kVoucherSuffix.end(), at);
   at = std::copy(kGap.begin(), kGap.end(), at);
-  at = PutDateText(at, hit.saleTime);
+  at = PutDateAndTimeText(at, hit.saleTime, kGap);
   at = std::copy(kGap.begin(), kGap.end(), at);
-  at = PutTimeText(at, hit.saleTime);
-  at = std::copy(kGap.begin(), kGap.end(), at);
-  lines.append(moment, at);
-  // Right-aligned; only a total past a hundred million loses its leading characters.
-  std::string amount;
-  hit.total.AppendAmountText(amount, decimalSeparator);
-  const std::size_t length = Utf8Length(amount);
-  if (length <= layout::kTotalsAmountWidth) {
-    lines.append(layout::kTotalsAmountWidth - length, ' ');
-    lines += amount;
-  } else {
-    lines += RightAligned(amount, layout::kTotalsAmountWidth);
-  }
+  at = std::fill_n(
+      at, layout::kTotalsAmountWidth - std::min(amountLength, layout::kTotalsAmountWidth), ' ');
+  lines.append(line, at);
+  lines += amount;
 }
 
 std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {

@@ -75,6 +75,11 @@ TEST(RightAligned, PadsOnTheLeftOrDropsLeadingCharacters) {
   }
 }
 
+std::string DateAndTimeText(double value) {
+  char shown[kLongestDateText + 2 + kTimeTextLength];
+  return std::string(shown, PutDateAndTimeText(shown, value, "  "));
+}
+
 TEST(DateAndTimeText, DayValuesToTexts) {
   struct Case {
     double value;
@@ -128,6 +133,8 @@ TEST(DateAndTimeText, DayValuesToTexts) {
   for (const Case& c : cases) {
     EXPECT_EQ(DateText(c.value), c.date) << c.value;
     EXPECT_EQ(TimeText(c.value), c.time) << c.value;
+    // The listing's form, both from one rounding.
+    EXPECT_EQ(DateAndTimeText(c.value), c.date + "  " + c.time) << c.value;
   }
 }
 
@@ -138,6 +145,7 @@ TEST(DateAndTimeText, ValuesPastTheCalendarOverflow) {
         2958465 + 86399.6 / 86400, std::nextafter(2958466.0, 0.0)}) {
     EXPECT_EQ(ErrorNumberOf([bad] { DateText(bad); }), 6) << bad;
     EXPECT_EQ(ErrorNumberOf([bad] { TimeText(bad); }), 6) << bad;
+    EXPECT_EQ(ErrorNumberOf([bad] { DateAndTimeText(bad); }), 6) << bad;
   }
 }
 

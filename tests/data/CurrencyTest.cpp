@@ -137,7 +137,11 @@ TEST(Currency, AmountTextRoundsHalfAwayFromZero) {
   for (const Case& c : cases) {
     EXPECT_EQ(Raw(c.raw).AmountText(","), c.text) << c.raw;
   }
-  EXPECT_EQ(Raw(-12550).AmountText("."), "-1.26");
+  // Any separator a regional setting may hold, one longer than any locale's included.
+  for (const std::string separator : {".", "\u00b7", "\u066b", "<decimal>", "<a long separator>"}) {
+    EXPECT_EQ(Raw(-12550).AmountText(separator), "-1" + separator + "26") << separator;
+    EXPECT_EQ(Raw(kMin).AmountText(separator), "-922337203685477" + separator + "58") << separator;
+  }
 }
 
 TEST(Currency, RoundedToCentsIsTheAmountShown) {

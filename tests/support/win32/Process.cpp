@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "DataFiles.h"
 #include "Process.h"
@@ -70,14 +71,26 @@ Outcome RunProgram(const std::string& program, const Command& command) {
   startup.hStdOutput = Inheritable(outPath, GENERIC_WRITE, CREATE_ALWAYS);
   startup.hStdError = Inheritable(errPath, GENERIC_WRITE, CREATE_ALWAYS);
   PROCESS_INFORMATION process{};
-  const BOOL started = ::CreateProcessW(
-      nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
-      environment.data(), directory.empty() ? nullptr : directory.c_str(), &startup, &process);
+  // Under wine a start now and then fails with an internal error, about once in a few
+  // thousand when thousands start in a row; such a start is tried again.
+  constexpr int kStarts = 5;
+  BOOL started = FALSE;
+  DWORD error = 0;
+  for (int start = 1; start <= kStarts && !started; ++start) {
+    started = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                               CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
+                               directory.empty() ? nullptr : directory.c_str(), &startup, &process);
+    error = started ? 0 : ::GetLastError();
+    if (error != ERROR_INTERNAL_ERROR) {
+      break;
+    }
+    ::Sleep(100);
+  }
   for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
     ::CloseHandle(handle);
   }
   if (!started) {
-    throw std::runtime_error("cannot run " + program);
+    throw std::runtime_error("cannot run " + program + ": Windows error " + std::to_string(error));
   }
   ::WaitForSingleObject(process.hProcess, INFINITE);
   DWORD exitCode = 0;

@@ -73,7 +73,9 @@ class RowCriteria {
     }
     using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;
     const Code code = Code::Of(row + ReceiptRowRecord::kProductCode.offset);
-    return (code == Code::Filled(' ')) | product_.Contains(code);
+    const bool blank = code == Code::Filled(' ');
+    const bool product = product_.Contains(code);
+    return blank | product;
   }
 
   static double SaleTime(const unsigned char* row) {

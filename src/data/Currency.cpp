@@ -99,12 +99,12 @@ void Currency::AppendAmountText(std::string& text, std::string_view decimalSepar
     *--first = '-';
   }
   if (decimalSeparator.size() <= kLongestSeparator) {
-    text.append(first, end);
+    text.append(first, static_cast<std::size_t>(end - first));
   } else {  // a separator longer than any locale's goes between the parts
     char* const decimals = end - 2;
-    text.append(first, decimals);
+    text.append(first, static_cast<std::size_t>(decimals - first));
     text += decimalSeparator;
-    text.append(decimals, end);
+    text.append(decimals, 2);
   }
 }
 

@@ -193,7 +193,7 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
   if (std::all_of(hit.voucher.begin(), hit.voucher.end(), isPrintableAscii)) {
     at = std::copy(hit.voucher.begin(), hit.voucher.end(), at);
   } else {
-    lines.append(line, at);
+    lines.append(line, static_cast<std::size_t>(at - line));
     at = line;
     for (unsigned char byte : hit.voucher) {
       AppendUtf8(lines,
@@ -206,7 +206,7 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
   at = std::copy(kGap.begin(), kGap.end(), at);
   at = std::fill_n(
       at, layout::kTotalsAmountWidth - std::min(amountLength, layout::kTotalsAmountWidth), ' ');
-  lines.append(line, at);
+  lines.append(line, static_cast<std::size_t>(at - line));
   lines += amount;
 }
 

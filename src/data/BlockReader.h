@@ -40,6 +40,7 @@ class BlockReader {
 
   // The next block; it stays valid until the next call. Must not be called after the last.
   std::span<unsigned char> NextBlock();
+  bool AtEnd() const { return nextBlock_ == blockCount_; }
   // What the examination found in the block NextBlock last gave.
   const std::vector<unsigned char>& Found() const { return found_->found; }
 

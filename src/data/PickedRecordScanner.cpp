@@ -24,22 +24,15 @@ std::size_t WholeRecords(std::size_t blockSize, int recordLength, std::int32_t r
 PickedRecordScanner::PickedRecordScanner(RandomAccessFile& file, int recordLength,
                                          std::int32_t recordCount, std::size_t entryLength,
                                          Pick pick, std::size_t blockSize)
-    : PickedRecordScanner(file, TotalBytes(recordLength, recordCount),
-                          WholeRecords(blockSize, recordLength, recordCount), entryLength,
-                          std::move(pick)) {}
-
-PickedRecordScanner::PickedRecordScanner(RandomAccessFile& file, std::uint64_t total,
-                                         std::size_t blockSize, std::size_t entryLength, Pick pick)
     : entryLength_(entryLength),
-      blocksLeft_((total + blockSize - 1) / blockSize),
-      reader_(file, total, blockSize, 0, std::move(pick)) {}
+      reader_(file, TotalBytes(recordLength, recordCount),
+              WholeRecords(blockSize, recordLength, recordCount), 0, std::move(pick)) {}
 
 void PickedRecordScanner::NextBlock() {
   reader_.NextBlock();
   const std::vector<unsigned char>& entries = reader_.Found();
   next_ = entries.data();
   end_ = entries.data() + entries.size() / entryLength_ * entryLength_;
-  --blocksLeft_;
 }
 
 }  // namespace kuitti

@@ -31,7 +31,7 @@ class PickedRecordScanner {
   // The next entry, valid until the next call; nullptr after the last.
   const unsigned char* Next() {
     while (next_ == end_) {
-      if (blocksLeft_ == 0) {
+      if (reader_.AtEnd()) {
         return nullptr;
       }
       NextBlock();
@@ -42,12 +42,9 @@ class PickedRecordScanner {
   }
 
  private:
-  PickedRecordScanner(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-                      std::size_t entryLength, Pick pick);
   void NextBlock();
 
   std::size_t entryLength_;
-  std::uint64_t blocksLeft_;
   BlockReader reader_;
   const unsigned char* next_ = nullptr;  // the next entry of the block
   const unsigned char* end_ = nullptr;

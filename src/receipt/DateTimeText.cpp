@@ -91,14 +91,6 @@ char* PutTime(char* at, const Moment& moment) {
 
 }  // namespace
 
-char* PutDateText(char* at, double dayValue) {
-  return PutDate(at, ShownMoment(dayValue), dayValue < 0);
-}
-
-char* PutTimeText(char* at, double dayValue) {
-  return PutTime(at, ShownMoment(dayValue));
-}
-
 char* PutDateAndTimeText(char* at, double dayValue, std::string_view between) {
   const Moment moment = ShownMoment(dayValue);
   at = PutDate(at, moment, dayValue < 0);

@@ -194,11 +194,8 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
     at = std::copy(hit.voucher.begin(), hit.voucher.end(), at);
   } else {
     lines.append(line, static_cast<std::size_t>(at - line));
+    lines += VoucherText(hit);
     at = line;
-    for (unsigned char byte : hit.voucher) {
-      AppendUtf8(lines,
-                 isPrintableAscii(byte) ? char32_t{byte} : layout::Shown(DecodeWindows1252(byte)));
-    }
   }
   at = std::copy(layout::kVoucherSuffix.begin(), layout::kVoucherSuffix.end(), at);
   at = std::copy(kGap.begin(), kGap.end(), at);

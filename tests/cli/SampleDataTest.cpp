@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <map>
 
-#include "CodePage.h"
+#include "CopyBundle.h"
 #include "DataFiles.h"
 #include "Golden.h"
 #include "Process.h"
-#include "Utf8.h"
 
 namespace kuitti::test {
 namespace {
@@ -38,22 +37,8 @@ class SampleData : public testing::Test {
     return RunProgram(KUITTI_TEXT_BINARY, {std::move(criteria), {"LC_ALL=fi_FI.UTF-8"}, ""});
   }
 
-  // The voucher numbers of every rendered row (kinds M, I and A in either case), decoded.
-  static std::set<std::string> Vouchers() {
-    const std::string rows = ReadFileBytes(directory_->path() / "CASSA.004");
-    std::set<std::string> vouchers;
-    for (std::size_t offset = 0; offset + 104 <= rows.size(); offset += 104) {
-      const char kind = rows[offset];
-      if (std::string_view("MIAmia").find(kind) == std::string_view::npos) {
-        continue;
-      }
-      std::u32string voucher;
-      for (std::size_t i = 1; i <= 6; ++i) {
-        voucher += DecodeWindows1252(static_cast<unsigned char>(rows[offset + i]));
-      }
-      vouchers.insert(EncodeUtf8(voucher));
-    }
-    return vouchers;
+  static std::vector<std::string> Vouchers() {
+    return RenderedVouchers(ReadFileBytes(directory_->path() / "CASSA.004"));
   }
 
   static DataDirectory* directory_;
@@ -61,19 +46,90 @@ class SampleData : public testing::Test {
 
 DataDirectory* SampleData::directory_ = nullptr;
 
-TEST_F(SampleData, EveryVoucherRenders) {
-  const std::set<std::string> vouchers = Vouchers();
-  ASSERT_GE(vouchers.size(), 100u);
+#ifdef KUITTI_LINUX_SAMPLE_COPIES
+
+// The copies the Linux program makes of every sample voucher, by voucher.
+std::map<std::string, BundledCopy> LinuxCopies() {
+  std::map<std::string, BundledCopy> copies;
+  for (BundledCopy& copy : ReadBundle(ReadFileBytes(KUITTI_LINUX_SAMPLE_COPIES))) {
+    copies.emplace(copy.voucher, std::move(copy));
+  }
+  return copies;
+}
+
+testing::AssertionResult SameAsOnLinux(const BundledCopy& copy,
+                                       const std::map<std::string, BundledCopy>& linux) {
+  const auto expected = linux.find(copy.voucher);
+  if (expected == linux.end()) {
+    return testing::AssertionFailure() << "voucher " << copy.voucher << ": no Linux copy";
+  }
+  if (copy.status != expected->second.status) {
+    return testing::AssertionFailure() << "voucher " << copy.voucher << ": exit status "
+                                       << copy.status << ", on Linux " << expected->second.status;
+  }
+  return SameText(copy.copy, expected->second.copy, "the copy of voucher " + copy.voucher);
+}
+
+// Every voucher renders, and the Linux copies are the whole copies: the heading and the
+// closing line of each, in a stream that holds each voucher once.
+TEST_F(SampleData, TheLinuxCopiesHoldEveryVoucherWhole) {
+  const std::map<std::string, BundledCopy> linux = LinuxCopies();
+  const std::vector<std::string> vouchers = Vouchers();
+  ASSERT_GE(vouchers.size(), 3000u);
+  ASSERT_EQ(linux.size(), vouchers.size());
   const std::string closing(74, '=');
   for (const std::string& voucher : vouchers) {
-    const Outcome outcome = Render(voucher);
-    ASSERT_EQ(outcome.exitCode, 0) << "voucher " << voucher << ": " << outcome.err;
-    EXPECT_EQ(outcome.err, "");
-    EXPECT_TRUE(outcome.out.starts_with("Kuittikopio, tositenumero M" + voucher + "-001\r\n"))
+    ASSERT_TRUE(linux.contains(voucher)) << voucher;
+    const BundledCopy& copy = linux.at(voucher);
+    EXPECT_EQ(copy.status, 0) << voucher;
+    EXPECT_TRUE(copy.copy.starts_with("Kuittikopio, tositenumero M" + voucher + "-001\r\n"))
         << voucher;
-    EXPECT_TRUE(outcome.out.ends_with("\r\n" + closing)) << voucher;
+    EXPECT_TRUE(copy.copy.ends_with("\r\n" + closing)) << voucher;
   }
 }
+
+// Every voucher rendered in one process, each as the program renders it alone, byte for byte
+// as the Linux program renders it.
+TEST_F(SampleData, EveryCopyInOneProcessAsOnLinux) {
+  const std::map<std::string, BundledCopy> linux = LinuxCopies();
+  const Outcome rendered = RunProgram(KUITTI_COPY_EVERY_VOUCHER_BINARY,
+                                      {{directory_->path().string()}, {"LC_ALL=fi_FI.UTF-8"}, ""});
+  ASSERT_EQ(rendered.exitCode, 0) << rendered.err;
+  EXPECT_EQ(rendered.err, "");
+  const std::vector<BundledCopy> copies = ReadBundle(rendered.out);
+  ASSERT_EQ(copies.size(), linux.size());
+  for (const BundledCopy& copy : copies) {
+    ASSERT_TRUE(SameAsOnLinux(copy, linux));
+  }
+}
+
+// The program itself, a process for each voucher: every voucher where a start is cheap, every
+// hundredth under wine, where each start costs a tenth of a second.
+TEST_F(SampleData, CopiesThroughTheProgramAsOnLinux) {
+#ifdef _WIN32
+  constexpr std::size_t kEvery = 100;
+#else
+  constexpr std::size_t kEvery = 1;
+#endif
+  const std::map<std::string, BundledCopy> linux = LinuxCopies();
+  const std::vector<std::string> vouchers = Vouchers();
+  for (std::size_t i = 0; i < vouchers.size(); i += kEvery) {
+    const Outcome outcome = Render(vouchers[i]);
+    EXPECT_EQ(outcome.err, "") << vouchers[i];
+    ASSERT_TRUE(SameAsOnLinux({vouchers[i], outcome.exitCode, outcome.out}, linux));
+  }
+  const Outcome last = Render(vouchers.back());
+  EXPECT_TRUE(SameAsOnLinux({vouchers.back(), last.exitCode, last.out}, linux));
+}
+
+#else
+
+TEST(SampleData, NeedsTheLinuxCopies) {
+  GTEST_SKIP() << "the Linux copies of the sample vouchers are not known: configure with "
+                  "-DKUITTI_LINUX_SAMPLE_COPIES=LINUX-BUILD/tests/cli/sample-copies.txt";
+}
+
+#endif
 
 TEST_F(SampleData, CopiesOfThreeVouchers) {
   for (const char* voucher : {"103000", "103412", "103871"}) {

@@ -49,7 +49,11 @@ std::string ReadGolden(const std::string& name) {
 }
 
 testing::AssertionResult MatchesGolden(const std::string& copy, const std::string& name) {
-  const std::string expected = ReadGolden(name);
+  return SameText(copy, ReadGolden(name), name);
+}
+
+testing::AssertionResult SameText(const std::string& copy, const std::string& expected,
+                                  const std::string& name) {
   if (copy == expected) {
     return testing::AssertionSuccess();
   }

@@ -60,13 +60,16 @@ class LookUp {
     Run();
     return fileSystem_.RecordsRead("CASSA.001", 18);
   }
-  void Run() { LookUpProduct(*files_.productIndex, *files_.products, code, probe, product); }
+  void Run() {
+    result = LookUpProduct(*files_.productIndex, *files_.products, code, probe, product);
+  }
   std::vector<std::int32_t> ProductsRead() const {
     return fileSystem_.RecordsRead("CASSA.002", 356);
   }
   std::u32string Name() const { return AsText(product.ProductName); }
 
   TextField<13> code{};
+  ProductLookup result = ProductLookup::kNotInIndex;
   ProductIndexRecord probe;
   ProductRecord product;
 
@@ -75,6 +78,15 @@ class LookUp {
   LoggingFileSystem fileSystem_;
   DataFiles files_;
 };
+
+// Record numbers first to last.
+std::vector<std::int32_t> EveryRecord(int count) {
+  std::vector<std::int32_t> numbers;
+  for (int n = 1; n <= count; ++n) {
+    numbers.push_back(n);
+  }
+  return numbers;
+}
 
 // Index records of the codes with their product numbers, in the order given.
 Bytes Index(const std::vector<std::pair<std::string, std::int32_t>>& records) {
@@ -106,11 +118,11 @@ const std::u32string kBlankName(25, U' ');
 TEST(LookUpProduct, ProbesOfSevenRecords) {
   struct Case {
     std::string code;
-    std::vector<std::int32_t> probes;
-    int product;  // 0 on a miss
+    std::vector<std::int32_t> probes;  // of the bisection
+    int product;                       // 0 on a miss
   };
   const std::vector<Case> cases = {
-      // Misses: 4, then 2 or 6, then one of 1, 3, 5, 7; three reads.
+      // Misses: 4, then 2 or 6, then one of 1, 3, 5, 7; three reads, then every record once.
       {"0000000000005", {4, 2, 1}, 0},
       {"0000000000015", {4, 2, 1}, 0},
       {"0000000000025", {4, 2, 3}, 0},
@@ -132,7 +144,13 @@ TEST(LookUpProduct, ProbesOfSevenRecords) {
   };
   LookUp lookUp(SortedIndex(7), 7);
   for (const Case& c : cases) {
-    EXPECT_EQ(lookUp.Find(c.code), c.probes) << c.code;
+    std::vector<std::int32_t> probes = c.probes;
+    if (c.product == 0) {
+      const std::vector<std::int32_t> pass = EveryRecord(7);
+      probes.insert(probes.end(), pass.begin(), pass.end());
+    }
+    EXPECT_EQ(lookUp.Find(c.code), probes) << c.code;
+    EXPECT_EQ(lookUp.result, c.product == 0 ? ProductLookup::kNotInIndex : ProductLookup::kFound);
     if (c.product == 0) {
       EXPECT_TRUE(lookUp.ProductsRead().empty()) << c.code;
       EXPECT_EQ(lookUp.Name(), kBlankName) << c.code;
@@ -143,7 +161,7 @@ TEST(LookUpProduct, ProbesOfSevenRecords) {
   }
 }
 
-TEST(LookUpProduct, ReadsAtMostFloorLog2NPlusOneIndexRecords) {
+TEST(LookUpProduct, AHitReadsAtMostFloorLog2NPlusOneIndexRecordsAndAMissEachOnceMore) {
   for (int n = 1; n <= 40; ++n) {
     LookUp lookUp(SortedIndex(n), n);
     const auto limit = static_cast<std::size_t>(std::floor(std::log2(n))) + 1;
@@ -153,9 +171,9 @@ TEST(LookUpProduct, ReadsAtMostFloorLog2NPlusOneIndexRecords) {
       const std::string miss = hit.substr(0, 12) + "5";
       for (const std::string& code : {hit, miss}) {
         const auto probes = lookUp.Find(code);
-        EXPECT_LE(probes.size(), limit) << n << " records, code " << code;
-        EXPECT_FALSE(probes.empty());
         const bool isHit = k >= 1 && code == hit;
+        EXPECT_LE(probes.size(), isHit ? limit : limit + n) << n << " records, code " << code;
+        EXPECT_FALSE(probes.empty());
         EXPECT_EQ(lookUp.ProductsRead().size(), isHit ? 1u : 0u) << n << " records, " << code;
         if (isHit) {
           EXPECT_EQ(probes.back(), k);
@@ -222,11 +240,10 @@ TEST(LookUpProduct, EmptyOrTooShortIndexReadsNothing) {
     EXPECT_EQ(lookUp.probe.ProductRecordNumber, 77);
   }
   LookUp single(SortedIndex(1), 1);
-  EXPECT_EQ(single.Find("0000000000099"), std::vector<std::int32_t>{1});
+  EXPECT_EQ(single.Find("0000000000099"), (std::vector<std::int32_t>{1, 1}));
 }
 
-TEST(LookUpProduct, DuplicatesAndDisorder) {
-  // With equal codes the search stops at whichever it probes first.
+TEST(LookUpProduct, WithEqualCodesTheSearchStopsAtWhicheverItProbesFirst) {
   Bytes index = Index({{"1000000000000", 1},
                        {"5000000000000", 2},
                        {"5000000000000", 3},
@@ -235,17 +252,52 @@ TEST(LookUpProduct, DuplicatesAndDisorder) {
   LookUp duplicates(index, 5);
   EXPECT_EQ(duplicates.Find("5000000000000"), std::vector<std::int32_t>{3});
   EXPECT_EQ(duplicates.Name(), NameOf(3));
+}
 
-  // An index out of order can miss a code it holds: record 4 holds 9 among 1 2 3 _ 5 6 7,
-  // so the search for 5 turns left there and never reaches record 5.
-  Bytes unsorted;
-  for (const char* code : {"1000000000000", "2000000000000", "3000000000000", "9000000000000",
-                           "5000000000000", "6000000000000", "7000000000000"}) {
-    Append(unsorted, IndexRecord(code, 1));
+// A till that appends new products leaves its index unsorted: a code the bisection misses is
+// looked for from the first record to the last, and the first record holding it counts.
+TEST(LookUpProduct, AnUnsortedIndexStillNamesTheProduct) {
+  const std::vector<std::string> sorted = {"1000000000000", "2000000000000", "3000000000000",
+                                           "5000000000000", "6000000000000", "7000000000000",
+                                           "9000000000000"};
+  // Record 4 holds 9 among 1 2 3 _ 5 6 7: the bisection for 5 turns left there.
+  const std::vector<std::string> unsorted = {"1000000000000", "2000000000000", "3000000000000",
+                                             "9000000000000", "5000000000000", "6000000000000",
+                                             "7000000000000"};
+  // Sorted, then a product added at the end, sorting first.
+  std::vector<std::string> appended = sorted;
+  appended.push_back("0500000000000");
+  // The same code twice where the bisection misses both: the first one counts.
+  const std::vector<std::string> twice = {"9000000000000", "4000000000000", "8000000000000",
+                                          "4000000000000", "7000000000000"};
+  struct Case {
+    std::vector<std::string> index;
+    std::string code;
+    ProductLookup result;
+    int product;        // the index record whose product is named; 0 for none
+    std::size_t reads;  // of index records: the bisection's, then the pass's if it misses
+  };
+  const std::vector<Case> cases = {
+      {sorted, "5000000000000", ProductLookup::kFound, 4, 1},
+      {sorted, "4000000000000", ProductLookup::kNotInIndex, 0, 3 + 7},
+      {unsorted, "5000000000000", ProductLookup::kFound, 5, 3 + 5},
+      {unsorted, "9000000000000", ProductLookup::kFound, 4, 1},
+      {unsorted, "4000000000000", ProductLookup::kNotInIndex, 0, 3 + 7},
+      {appended, "0500000000000", ProductLookup::kFound, 8, 3 + 8},
+      {appended, "9000000000000", ProductLookup::kFound, 7, 3},
+      {twice, "4000000000000", ProductLookup::kFound, 2, 2 + 2},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::pair<std::string, std::int32_t>> records;
+    for (std::size_t i = 0; i < c.index.size(); ++i) {
+      records.emplace_back(c.index[i], static_cast<std::int32_t>(i + 1));
+    }
+    LookUp lookUp(Index(records), static_cast<int>(c.index.size()));
+    lookUp.Find("1000000000000");
+    EXPECT_EQ(lookUp.Find(c.code).size(), c.reads) << c.code;
+    EXPECT_EQ(lookUp.result, c.result) << c.code;
+    EXPECT_EQ(lookUp.Name(), c.product == 0 ? kBlankName : NameOf(c.product)) << c.code;
   }
-  LookUp disorder(unsorted, 1);
-  EXPECT_EQ(disorder.Find("5000000000000"), (std::vector<std::int32_t>{4, 2, 3}));
-  EXPECT_TRUE(disorder.ProductsRead().empty());
 }
 
 TEST(LookUpProduct, CodesCompareByCharacterCode) {
@@ -292,6 +344,7 @@ TEST(LookUpProduct, ProductNumberPastTheEndReadsZeroBytes) {
   lookUp.Find("1000000000000");
   ASSERT_EQ(lookUp.Name(), NameOf(1));
   lookUp.Find("2000000000000");
+  EXPECT_EQ(lookUp.result, ProductLookup::kPastTheProducts);
   EXPECT_EQ(lookUp.ProductsRead(), std::vector<std::int32_t>{40});
   EXPECT_EQ(lookUp.Name(), std::u32string(25, U'\0'));
 }

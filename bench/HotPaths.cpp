@@ -120,7 +120,7 @@ void CopyOfOneItemRow(benchmark::State& state) {
   module.sales.DataPath = "/d/";
   for (auto _ : state) {
     const auto copy = kuitti::FetchReceiptCopy(module, files, "123456", kuitti::NumberFormat{});
-    benchmark::DoNotOptimize(copy->data());
+    benchmark::DoNotOptimize(copy->text.data());
   }
 }
 BENCHMARK(CopyOfOneItemRow);

@@ -27,10 +27,13 @@ void Require(bool condition) {
 }
 
 // What every copy must look like.
-void CheckCopy(const std::optional<std::string>& copy) {
+void CheckCopy(const std::optional<kuitti::ReceiptCopy>& copy) {
   if (copy) {
-    Require(copy->starts_with("Kuittikopio, tositenumero M"));
-    Require(copy->ends_with(std::string(74, '=')));
+    Require(copy->text.starts_with("Kuittikopio, tositenumero M"));
+    Require(copy->text.ends_with(std::string(74, '=')));
+    for (const std::string& warning : copy->warnings) {
+      Require(!warning.empty() && warning.find('\n') == std::string::npos);
+    }
   }
 }
 

@@ -28,10 +28,17 @@ void Form1Steps::HaeKuitti() {
   const std::string entry = window_.Text(Control::kText2);
   try {
     const Busy busy(window_);
-    const std::optional<std::string> copy = FetchReceiptCopy(module_, files_, entry, format_);
-    window_.SetText(Control::kText1, copy ? *copy : std::string());
+    const std::optional<ReceiptCopy> copy = FetchReceiptCopy(module_, files_, entry, format_);
+    window_.SetText(Control::kText1, copy ? copy->text : std::string());
     if (!copy) {
       window_.ShowMessage(NotFoundMessage(entry));
+    } else if (!copy->warnings.empty()) {
+      // After the copy, so the user reads it with the copy in view.
+      std::string warnings;
+      for (const std::string& warning : copy->warnings) {
+        warnings += (warnings.empty() ? "" : "\n") + warning;
+      }
+      window_.ShowMessage(warnings);
     }
   } catch (const RuntimeError& error) {
     window_.SetText(Control::kText1, {});

@@ -226,19 +226,23 @@ int kuitti::RunTextProgram(int argc, char** argv) {
   try {
     kuitti::Module1 module;
     module.sales.DataPath = dataPath;
-    const std::optional<std::string> copy = kuitti::FetchReceiptCopy(
+    const std::optional<kuitti::ReceiptCopy> copy = kuitti::FetchReceiptCopy(
         module, kuitti::SystemFileSystem(), entry, kuitti::RegionalNumberFormat());
     if (!copy) {
       WriteError(kuitti::NotFoundMessage(entry) + "\n");
       return kNotFound;
     }
+    // The copy stands as the files give it; what may mislead in it goes to standard error.
+    for (const std::string& warning : copy->warnings) {
+      WriteError("Varoitus: " + warning + "\n");
+    }
 #if KUITTI_PDF_COPY
     if (arguments.hasPdf) {
-      kuitti::WritePdfCopy(*copy, arguments.pdfFile);
+      kuitti::WritePdfCopy(copy->text, arguments.pdfFile);
       return kFound;
     }
 #endif
-    WriteOutput(*copy);
+    WriteOutput(copy->text);
     return FlushOutput() ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {
     WriteError(kuitti::FetchErrorReport(error, dataPath, !arguments.hasData) + "\n");

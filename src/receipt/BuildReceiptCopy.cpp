@@ -2,7 +2,9 @@
 #include <string>
 
 #include "AmountText.h"
+#include "CopyWarnings.h"
 #include "DateTimeText.h"
+#include "ItemColumns.h"
 #include "LookUpProduct.h"
 #include "ReceiptCopy.h"
 #include "ReceiptLayout.h"
@@ -12,6 +14,7 @@
 #include "RuntimeError.h"
 #include "TextTrim.h"
 #include "Utf8.h"
+#include "VatRate.h"
 
 namespace kuitti {
 namespace {
@@ -52,7 +55,8 @@ char32_t UpperKind(const ReceiptRowRecord& row) {
   return (kind >= U'a' && kind <= U'z') ? kind - (U'a' - U'A') : kind;
 }
 
-void AppendTotalsRow(const ReceiptRowRecord& row, std::string& copy, const NumberFormat& format) {
+void AppendTotalsRow(const ReceiptRowRecord& row, std::string& copy, const NumberFormat& format,
+                     CopyWarnings& warnings) {
   const auto amount = [&](Currency value) {
     return RightAligned(value.AmountText(format.decimalSeparator), layout::kTotalsAmountWidth);
   };
@@ -76,15 +80,17 @@ void AppendTotalsRow(const ReceiptRowRecord& row, std::string& copy, const Numbe
   copy += amount(paid);
   copy += kLineEnd;
   copy += kLineEnd;
+  const std::string day = DateText(row.SaleTime);
   copy += layout::kPrintedLabel;
-  copy += DateText(row.SaleTime);
+  copy += day;
   copy += layout::kBetweenDateAndTime;
   copy += TimeText(row.SaleTime);
   copy += kLineEnd;
+  warnings.TotalsRow(day, row.Price.AmountText(format.decimalSeparator));
 }
 
 void AppendItemRow(Module1& module, const DataFiles& files, std::string& copy,
-                   const NumberFormat& format) {
+                   const NumberFormat& format, CopyWarnings& warnings) {
   SalesData& data = module.sales;
   const ReceiptRowRecord& row = data.receiptRow;
   const std::string_view separator = format.decimalSeparator;
@@ -92,8 +98,12 @@ void AppendItemRow(Module1& module, const DataFiles& files, std::string& copy,
   const char32_t kind = UpperKind(row);
   if (kind == U'I' || kind == U'M') {
     try {
-      LookUpProduct(*files.productIndex, *files.products, row.ProductCode, data.productIndex,
-                    data.product);
+      if (LookUpProduct(*files.productIndex, *files.products, row.ProductCode, data.productIndex,
+                        data.product) == ProductLookup::kPastTheProducts) {
+        warnings.MissingProductRecord(std::string(TrimSpaces(Shown(row.ProductCode))),
+                                      data.productIndex.ProductRecordNumber, Shown(row.RowNumber),
+                                      RecordCount(*files.products, ProductRecord::kLength) == 0);
+      }
     } catch (const RuntimeError& error) {
       if (error.number() != kBadRecordNumber) {
         throw;
@@ -110,19 +120,20 @@ void AppendItemRow(Module1& module, const DataFiles& files, std::string& copy,
     copy += Shown(data.product.ProductName);
     copy += layout::kAfterName;
   }
-  const std::string vatKey = std::to_string(row.VatRate);
+  const VatRate rate = ReadVatRate(row.VatRate);
+  if (!rate.showable) {
+    warnings.UnshowableVatRate(row.VatRate, Shown(row.RowNumber));
+  }
   const Currency rowSum = row.Quantity * row.Price;
-  copy += RightAligned(vatKey, layout::kVatWidth);
-  copy += RightAligned(row.Quantity.PlainText(separator), layout::kQuantityWidth);
-  copy += RightAligned(row.Price.AmountText(separator), layout::kPriceWidth);
-  copy += RightAligned(rowSum.AmountText(separator), layout::kRowSumWidth);
+  copy += ItemColumns(rate.key, row.Quantity.PlainText(separator), row.Price.AmountText(separator),
+                      rowSum.AmountText(separator));
   copy += kLineEnd;
-  AddToVatBreakdown(module.vatBreakdown, vatKey, rowSum);
+  AddToVatBreakdown(module.vatBreakdown, rate.key, rowSum);
 }
 
 }  // namespace
 
-std::optional<std::string> BuildReceiptCopy(Module1& module, const DataFiles& files,
+std::optional<ReceiptCopy> BuildReceiptCopy(Module1& module, const DataFiles& files,
                                             std::string_view entry, const NumberFormat& format) {
   SalesData& data = module.sales;
   ClearVatBreakdown(module.vatBreakdown);
@@ -150,6 +161,7 @@ std::optional<std::string> BuildReceiptCopy(Module1& module, const DataFiles& fi
     throw error.At(FilePlace(rowsPath));
   }
   const RowSelector selector(entry);
+  CopyWarnings warnings(data.DataPath + std::string(kProductsFileName));
   bool found = false;
   RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
   std::int32_t recordNumber = 0;
@@ -166,9 +178,9 @@ std::optional<std::string> BuildReceiptCopy(Module1& module, const DataFiles& fi
       copy += Shown(data.receiptRow.ProductCode);
       copy += layout::kAfterCode;
       if (IsBlank(data.receiptRow.ProductCode)) {
-        AppendTotalsRow(data.receiptRow, copy, format);
+        AppendTotalsRow(data.receiptRow, copy, format, warnings);
       } else {
-        AppendItemRow(module, files, copy, format);
+        AppendItemRow(module, files, copy, format, warnings);
       }
     } catch (const RuntimeError& error) {
       throw error.At(RecordPlace(rowsPath, recordNumber));
@@ -186,7 +198,7 @@ std::optional<std::string> BuildReceiptCopy(Module1& module, const DataFiles& fi
   if (!found) {
     return std::nullopt;
   }
-  return copy;
+  return ReceiptCopy{std::move(copy), warnings.Texts()};
 }
 
 std::string NotFoundMessage(std::string_view entry) {

@@ -5,7 +5,7 @@
 
 namespace kuitti {
 
-std::optional<std::string> FetchReceiptCopy(Module1& module, FileSystem& fileSystem,
+std::optional<ReceiptCopy> FetchReceiptCopy(Module1& module, FileSystem& fileSystem,
                                             std::string_view entry, const NumberFormat& format) {
   try {
     const DataFiles files = OpenDataFiles(fileSystem, module.sales.DataPath);

@@ -44,21 +44,36 @@ TEST(Renderer, PrintsTheGoldenCopies) {
   struct Case {
     std::vector<std::string> arguments;
     std::string golden;
+    std::string warnings = "";
   };
+  // Hand-made vouchers of item rows only read as a receipt still being written.
+  const std::string kNoTotals =
+      "Varoitus: Kuitin yhteenvetorivi puuttuu: kuitti voi olla vielä kesken. Hae se hetken "
+      "kuluttua uudelleen.\n";
   const std::vector<Case> cases = {
       {{"--data", Directory(store), "123456"}, "maito_rows.txt"},
       {{"--data", Directory(store) + "/", "123456"}, "maito_rows.txt"},
-      {{"--data", Directory(store), "--", "000500"}, "two_totals_interleaved.txt"},
+      {{"--data", Directory(store), "--", "000500"},
+       "two_totals_interleaved.txt",
+       "Varoitus: Tositenumerolla löytyi useampi eri kuitti (01.01.2023 3,75 ja 01.01.2023 "
+       "-7,37); kopio näyttää ne yhdessä.\n"},
       {{"--data", Directory(store), "  000042 "}, "entry_with_spaces.txt"},
-      {{"--data", Directory(store), "000800"}, "control_characters.txt"},
-      {{"--data", Directory(store), "000900"}, "wide_values.txt"},
-      {{"000100", "--data", Directory(store)}, "vat_summary.txt"},
+      {{"--data", Directory(store), "000800"}, "control_characters.txt", kNoTotals},
+      {{"--data", Directory(store), "000900"},
+       "wide_values.txt",
+       kNoTotals + "Varoitus: ALV-prosentti 1000 (rivi 003) ei ole kelvollinen prosentti; kopion "
+                   "ALV-erittely ei pidä paikkaansa.\n"},
+      {{"000100", "--data", Directory(store)}, "vat_summary.txt", kNoTotals},
+      {{"--data", Directory(store), "001000"},
+       "long_quantities.txt",
+       "Varoitus: ALV-prosentti 255 (rivi 003) ei ole kelvollinen prosentti; kopion "
+       "ALV-erittely ei pidä paikkaansa.\n"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = renderer.Run(c.arguments);
     EXPECT_EQ(outcome.exitCode, 0) << c.golden << ": " << outcome.err;
     EXPECT_TRUE(MatchesGolden(outcome.out, c.golden));
-    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.err, c.warnings) << c.golden;
   }
 }
 

@@ -26,6 +26,7 @@ TEST(GoldenCopy, VouchersOfTheGoldenStore) {
       {"000700", "unknown_product_first.txt"},
       {"000800", "control_characters.txt"},
       {"000900", "wide_values.txt"},
+      {"001000", "long_quantities.txt"},
   };
   DataDirectory directory;
   WriteGoldenStore(directory);

@@ -11,6 +11,12 @@ std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string
 
 std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry,
                                      Module1& module, std::string_view decimalSeparator) {
+  const std::optional<ReceiptCopy> copy = FetchCopyFrom(directory, entry, module, decimalSeparator);
+  return copy ? std::optional<std::string>(copy->text) : std::nullopt;
+}
+
+std::optional<ReceiptCopy> FetchCopyFrom(const DataDirectory& directory, std::string_view entry,
+                                         Module1& module, std::string_view decimalSeparator) {
   module.sales.DataPath = directory.DataPath();
   return FetchReceiptCopy(module, SystemFileSystem(), entry,
                           NumberFormat{std::string(decimalSeparator)});

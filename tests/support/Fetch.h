@@ -7,6 +7,7 @@
 
 #include "DataFiles.h"
 #include "Module1.h"
+#include "ReceiptCopy.h"
 
 namespace kuitti::test {
 
@@ -15,6 +16,9 @@ namespace kuitti::test {
 std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry);
 std::optional<std::string> FetchFrom(const DataDirectory& directory, std::string_view entry,
                                      Module1& module, std::string_view decimalSeparator = ",");
+// The same fetch, with the warnings that come with the copy.
+std::optional<ReceiptCopy> FetchCopyFrom(const DataDirectory& directory, std::string_view entry,
+                                         Module1& module, std::string_view decimalSeparator = ",");
 
 // The lines of a copy, split at CR LF.
 std::vector<std::string> Lines(const std::string& copy);

@@ -127,6 +127,13 @@ const std::vector<Row>& GoldenStoreRows() {
       Item("M", "000900", "001", kMilk, 999999900, 100000000, 0),
       Item("I", "000900", "002", kRyeBread, 100, 12345678, 0),
       Item("A", "000900", "003", "2000000000024", 110000, 10000, 1000),
+
+      // A weighed return and quantities of six and seven characters beside short prices; a
+      // rate the summary cannot show.
+      Item("M", "001000", "001", kRyeBread, 99000, -123450, 14),
+      Item("M", "001000", "002", kMilk, 12500, 123450, 14),
+      Item("I", "001000", "003", kPear, 20000, -12682, 255),
+      Totals("M", "001000", 45743.5, -1093206, -6),
   };
   return rows;
 }

@@ -66,7 +66,7 @@ class Form1WindowTest : public testing::Test {
   DataDirectory data_;
   test::PrinterScript script_;
   test::FakePrinter printer_{script_};
-  Form1Window form_{&printer_, data_.DataPath()};
+  Form1Window form_{printer_, data_.DataPath()};
 };
 
 TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {

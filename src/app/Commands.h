@@ -14,8 +14,8 @@ namespace kuitti {
 // Form1Steps or SearchSteps (Form1Steps::Run, SearchSteps::Run); a toolkit only translates its
 // clicks and key events to these.
 enum class Command {
-  kFetch,       // "Hae": fetches the copy of the number in Text2
-  kPrint,       // "Tulosta": prints the copy in Text1
+  kFetch,       // "Hae": fetches the copy of the number in Text2 (the voucher box)
+  kPrint,       // "Tulosta": prints the copy in Text1 (the copy box)
   kQuit,        // "Sulje": ends the program
   kOpenSearch,  // "Etsi kuitti": opens the search dialog
   kPick,        // fetches the receipt of the current row of the search list
@@ -40,7 +40,8 @@ constexpr std::string_view TextOf(Command command) {
   return kCommands[static_cast<std::size_t>(command)].text;
 }
 
-// The command that clicking a Form1 control gives: Command1, Command2 or Command3.
+// The command that clicking a Form1 control gives: Command1 ("Hae"), Command2 ("Sulje") or
+// Command3 ("Tulosta").
 std::optional<Command> CommandOfButton(Control control);
 
 // Where the keyboard focus is, as far as a key's command depends on it. In a binding,

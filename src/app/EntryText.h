@@ -10,8 +10,8 @@ namespace kuitti {
 // A toolkit applies it to what is inserted, or to the text before and the text after the cursor.
 std::string SingleLineText(std::string_view text);
 
-// Whether a character typed into Text2 stays: not when it is a line break or a control
-// character (C0, C1 and DEL), as SingleLineText has it.
+// Whether a character typed into Text2 (the voucher box) stays: not when it is a line break or a
+// control character (C0, C1 and DEL), as SingleLineText has it.
 bool StaysInOneLine(char32_t typed);
 
 }  // namespace kuitti

@@ -34,12 +34,12 @@ class Form1Window final : public Window {
   HWND Handle() const { return window_; }
   HWND ControlOf(Control control) const;
 
-  // Shows the window with the focus in Text2.
+  // Shows the window with the focus in Text2 (the voucher box).
   void Show(int showCommand);
 
   // The window's keys, before the message is dispatched: those of Form1's table run their
-  // commands (Ctrl+F and F3 open the search, Enter in Text2 fetches), then the dialog manager's
-  // Tab, Shift+Tab, Enter and Space. True when the message was used.
+  // commands (Ctrl+F and F3 open the search, Enter in Text2, the voucher box, fetches), then the
+  // dialog manager's Tab, Shift+Tab, Enter and Space. True when the message was used.
   bool TranslateKeys(MSG& message);
 
   std::string Text(Control control) const override;

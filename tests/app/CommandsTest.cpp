@@ -91,9 +91,6 @@ TEST(Commands, EachButtonGivesTheCommandItsTextNames) {
       EXPECT_EQ(layout.text, TextOf(*c.command)) << layout.name;
     }
   }
-  EXPECT_EQ(TextOf(Command::kFetch), "Hae");
-  EXPECT_EQ(TextOf(Command::kPrint), "Tulosta");
-  EXPECT_EQ(TextOf(Command::kOpenSearch), "Etsi kuitti");
 }
 
 TEST(Commands, Form1RunsItsCommandsStepsAndLeavesTheSearchsPickAlone) {

@@ -31,4 +31,8 @@ std::string SingleLineText(std::string_view text) {
   return line;
 }
 
+bool StaysInOneLine(char32_t typed) {
+  return !IsLineBreak(typed) && !IsControl(typed);
+}
+
 }  // namespace kuitti

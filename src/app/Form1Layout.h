@@ -2,18 +2,19 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kuitti {
 
 // The controls of Form1. The order is their tab index.
 enum class Control {
-  kText1,
-  kCommand1,
-  kText2,
-  kCommand2,
+  kText1,     // the copy box
+  kCommand1,  // "Hae"
+  kText2,     // the voucher box
+  kCommand2,  // "Sulje"
   kLabel1,
-  kCommand3,
+  kCommand3,  // "Tulosta"
   kLabel2,
   kLabel3,
   kLabel4,
@@ -66,19 +67,23 @@ inline constexpr std::string_view kCaption = "Korvex - Tarjolux";
 inline constexpr int kClientWidth = 9030;
 inline constexpr int kClientHeight = 8175;
 
-// Text1, the copy.
+// Text1, the copy box.
 inline constexpr Rgb kCopyBackground{224, 224, 224};
 inline constexpr FontRequest kCopyFont{"Courier", 9.75, 400, 0, false, false, false};
 
-// Text2 takes the longest entry whose heading line "Kuittikopio, tositenumero M…-001" still fits
-// the width of the copy: a voucher number has six characters, the rest is room for stray spaces
-// and a pasted "M123456-001" that the user trims in the box.
+// Text2 (the voucher box) takes the longest entry whose heading line "Kuittikopio, tositenumero
+// M…-001" still fits the width of the copy: a voucher number has six characters, the rest is room
+// for stray spaces and a pasted "M123456-001" that the user trims in the box.
 extern const std::size_t kLongestEntry;
 
 // Every control, in the order of its tab index.
 extern const std::array<ControlLayout, 10> kControls;
 
 const ControlLayout& LayoutOf(Control control);
+
+// A voucher number as Form1 frames the voucher box, between Label2 and Label3, and as the copy's
+// heading names it: "M104233-001".
+std::string FramedVoucher(std::string_view voucher);
 
 }  // namespace form1
 

@@ -10,7 +10,7 @@
 
 namespace kuitti {
 
-Form1Steps::Form1Steps(Window& window, Printer* printer, FileSystem& files, NumberFormat format,
+Form1Steps::Form1Steps(Window& window, Printer& printer, FileSystem& files, NumberFormat format,
                        ErrorReport errorReport)
     : window_(window),
       printer_(printer),
@@ -22,14 +22,34 @@ void Form1Steps::SetDataPath(std::string dataPath) {
   module_.sales.DataPath = std::move(dataPath);
 }
 
+void Form1Steps::Run(Command command) {
+  switch (command) {
+    case Command::kFetch:
+      HaeKuitti();
+      return;
+    case Command::kPrint:
+      PrintCopy();
+      return;
+    case Command::kQuit:
+      window_.Quit();
+      return;
+    case Command::kOpenSearch:
+      window_.OpenSearch();
+      return;
+    case Command::kPick:
+      // The search dialog's, which hands the pick to FetchVoucher.
+      return;
+  }
+}
+
 void Form1Steps::HaeKuitti() {
-  window_.SetEnabled(Control::kCommand1, false);
-  window_.SetEnabled(Control::kCommand3, false);
-  const std::string entry = window_.Text(Control::kText2);
+  window_.SetEnabled(Control::kCommand1, false);            // "Hae"
+  window_.SetEnabled(Control::kCommand3, false);            // "Tulosta"
+  const std::string entry = window_.Text(Control::kText2);  // the voucher box
   try {
     const Busy busy(window_);
     const std::optional<ReceiptCopy> copy = FetchReceiptCopy(module_, files_, entry, format_);
-    window_.SetText(Control::kText1, copy ? copy->text : std::string());
+    window_.SetText(Control::kText1, copy ? copy->text : std::string());  // the copy box
     if (!copy) {
       window_.ShowMessage(NotFoundMessage(entry));
     } else if (!copy->warnings.empty()) {
@@ -50,17 +70,17 @@ void Form1Steps::HaeKuitti() {
 }
 
 void Form1Steps::PrintCopy() {
-  const std::string copy = window_.Text(Control::kText1);
+  const std::string copy = window_.Text(Control::kText1);  // the copy box
   if (copy.empty()) {
     window_.ShowMessage("Ei haettua tositetta.");
     ReadyForTheNextNumber();
     return;
   }
-  window_.SetEnabled(Control::kCommand3, false);
-  window_.SetEnabled(Control::kCommand1, false);
+  window_.SetEnabled(Control::kCommand3, false);  // "Tulosta"
+  window_.SetEnabled(Control::kCommand1, false);  // "Hae"
   try {
     const Busy busy(window_);
-    PrintReceiptCopy(*printer_, copy);
+    PrintReceiptCopy(printer_, copy);
   } catch (const RuntimeError& error) {
     window_.ShowMessage(PrintErrorMessage(error));
   }
@@ -70,12 +90,12 @@ void Form1Steps::PrintCopy() {
 }
 
 void Form1Steps::FetchVoucher(std::string_view voucher) {
-  window_.SetText(Control::kText2, voucher);
+  window_.SetText(Control::kText2, voucher);  // the voucher box
   HaeKuitti();
 }
 
 void Form1Steps::ReadyForTheNextNumber() {
-  window_.FocusAndSelectAll(Control::kText2);
+  window_.FocusAndSelectAll(Control::kText2);  // the voucher box
 }
 
 }  // namespace kuitti

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "Commands.h"
 #include "FileAccess.h"
 #include "Module1.h"
 #include "NumberFormat.h"
@@ -23,24 +24,27 @@ using ErrorReport =
 // layout table and calls these from its events. The state of the run lives here.
 class Form1Steps {
  public:
-  // `printer` may be null where nothing is printed.
-  Form1Steps(Window& window, Printer* printer, FileSystem& files, NumberFormat format,
+  // "Tulosta" prints on `printer`, which outlives the steps.
+  Form1Steps(Window& window, Printer& printer, FileSystem& files, NumberFormat format,
              ErrorReport errorReport);
 
   void SetDataPath(std::string dataPath);
   const std::string& DataPath() const { return module_.sales.DataPath; }
 
-  // "Hae" and Enter in Text2: fetches the copy of the voucher typed in Text2 into Text1, with
-  // "Hae" and "Tulosta" disabled meanwhile. Not found empties Text1 and says so; an error is
-  // reported, empties Text1 and gives both commands back, so the user can mend the cause and
-  // fetch again.
+  // A command of Form1's buttons or keys: the step below that it names, or the window's own.
+  void Run(Command command);
+
+  // "Hae" (Command1) and Enter in Text2 (the voucher box): fetches the copy of the voucher typed
+  // in Text2 into Text1 (the copy box), with "Hae" and "Tulosta" disabled meanwhile. Not found
+  // empties Text1 and says so; an error is reported, empties Text1 and gives both commands back, so
+  // the user can mend the cause and fetch again.
   void HaeKuitti();
 
-  // "Tulosta": prints Text1 as it stands; an empty box says "Ei haettua tositetta.". A failure
-  // drops the document, is reported and gives both commands back.
+  // "Tulosta" (Command3): prints Text1 (the copy box) as it stands; an empty box says "Ei haettua
+  // tositetta.". A failure drops the document, is reported and gives both commands back.
   void PrintCopy();
 
-  // A receipt picked in the search: its number into Text2, then fetched.
+  // A receipt picked in the search: its number into Text2 (the voucher box), then fetched.
   void FetchVoucher(std::string_view voucher);
 
  private:
@@ -48,7 +52,7 @@ class Form1Steps {
   void ReadyForTheNextNumber();
 
   Window& window_;
-  Printer* printer_;
+  Printer& printer_;
   FileSystem& files_;
   NumberFormat format_;
   ErrorReport errorReport_;

@@ -6,7 +6,8 @@
 
 namespace kuitti::search_dialog {
 
-// "Etsi kuitti": its texts, fields and result columns, the same in every toolkit. Its layout is
+// "Etsi kuitti": its texts, fields and result columns, the same in every toolkit (what its fields
+// let through is in SearchFieldRules.h). Its layout is
 // left to the toolkit: the day range ("Päivä", ticked, from "Alkaen" to "Asti", both today when
 // the dialog opens), the three fields, the buttons, the list and the summary line below it.
 inline constexpr std::string_view kTitle = "Etsi kuitti";
@@ -24,23 +25,22 @@ inline constexpr std::string_view kClose = "Sulje";  // and Escape
 // A product code is at most as long as its field in the files.
 inline constexpr std::size_t kLongestProductCode = 13;
 
-// What the total field lets through as typed, a regular expression for its whole text: a minus,
-// up to 14 digits, a comma or a point and up to four decimals.
-inline constexpr std::string_view kTotalPattern = "-?[0-9]{0,14}([.,][0-9]{0,4})?";
+enum class Alignment { kLeft, kRight };
 
-// The number field takes digits only, as many as typed.
-inline constexpr std::string_view kNumberPattern = "[0-9]*";
-
+// A column of the result list: its heading, its width in pixels at 96 DPI (0 for the rest of
+// the list's width) and how its heading and cells align.
 struct Column {
   std::string_view heading;
-  bool rightAligned;
+  int width;
+  Alignment alignment;
 };
+
 // The number, day and time fit their texts; the total takes the rest of the width.
 inline constexpr std::array<Column, 4> kColumns = {{
-    {"Tositenumero", false},
-    {"Päivä", false},
-    {"Aika", false},
-    {"Yhteensä", true},
+    {"Tositenumero", 110, Alignment::kLeft},
+    {"Päivä", 90, Alignment::kLeft},
+    {"Aika", 80, Alignment::kLeft},
+    {"Yhteensä", 0, Alignment::kRight},
 }};
 
 // Rows shown at most: the most recent ones, and the summary says how many matched.

@@ -5,10 +5,12 @@
 
 #include "Busy.h"
 #include "DateTimeText.h"
+#include "Form1Layout.h"
 #include "ReceiptSearch.h"
 #include "RuntimeError.h"
 #include "SearchDialogLayout.h"
 #include "SearchTerms.h"
+#include "TextTrim.h"
 
 namespace kuitti {
 
@@ -21,15 +23,6 @@ std::string Count(std::int64_t count) {
     digits.insert(static_cast<std::size_t>(at), "\u00A0");
   }
   return digits;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kWhitespace = " \t\r\n\v\f";
-  const auto first = text.find_first_not_of(kWhitespace);
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(kWhitespace) - first + 1);
 }
 
 std::optional<std::int32_t> DayNumber(const CalendarDay& day) {
@@ -54,7 +47,7 @@ void SearchSteps::Search() {
     criteria.toDay = DayNumber(window_.Day(DayField::kTo));
   }
   const std::string total = window_.Text(SearchField::kTotal);
-  if (const std::string_view typed = Trimmed(total); !typed.empty()) {
+  if (const std::string_view typed = TrimSpaces(total); !typed.empty()) {
     criteria.total = ParseAmount(typed);
     if (!criteria.total) {
       window_.ShowMessage("Tarkista yhteensä: esimerkiksi 20,19 tai -0,01.");
@@ -63,7 +56,7 @@ void SearchSteps::Search() {
     }
   }
   const std::string product = window_.Text(SearchField::kProduct);
-  if (const std::string_view code = Trimmed(product); !code.empty()) {
+  if (const std::string_view code = TrimSpaces(product); !code.empty()) {
     criteria.productCode = std::string(code);
   }
   if (std::string number = window_.Text(SearchField::kNumber); !number.empty()) {
@@ -84,13 +77,27 @@ void SearchSteps::Search() {
   shownVouchers_.clear();
   for (const ReceiptHit& hit : result.hits) {
     const std::string voucher = VoucherText(hit);
-    rows.push_back({{"M" + voucher + "-001", DateText(hit.saleTime), TimeText(hit.saleTime),
+    rows.push_back({{form1::FramedVoucher(voucher), DateText(hit.saleTime), TimeText(hit.saleTime),
                      hit.total.AmountText(decimalSeparator_)},
                     voucher});
     shownVouchers_.push_back(voucher);
   }
   window_.ShowRows(rows);
   window_.SetSummary(SearchSummary(rows.size(), result.matched));
+}
+
+void SearchSteps::Run(Command command, std::size_t currentRow) {
+  switch (command) {
+    case Command::kPick:
+      Pick(currentRow);
+      return;
+    case Command::kFetch:
+    case Command::kPrint:
+    case Command::kQuit:
+    case Command::kOpenSearch:
+      // Form1's.
+      return;
+  }
 }
 
 void SearchSteps::Pick(std::size_t row) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Commands.h"
 #include "FileAccess.h"
 #include "Form1Steps.h"
 #include "SearchWindow.h"
@@ -23,6 +24,10 @@ class SearchSteps {
   // 1 000 of them, with the summary line. A total that is no amount is pointed out instead; an
   // error is reported as a fetch's. The dialog stays open either way.
   void Search();
+
+  // A command of the dialog's keys, given with the list's current row: the step below that it
+  // names.
+  void Run(Command command, std::size_t currentRow);
 
   // Enter or a double-click on a row: the dialog closes and Form1 fetches the receipt.
   void Pick(std::size_t row);

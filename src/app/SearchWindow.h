@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "SearchDialogLayout.h"
+
 namespace kuitti {
 
 enum class SearchField { kTotal, kProduct, kNumber };
@@ -21,7 +23,7 @@ struct CalendarDay {
 // A row of the result list: its cells in the order of the columns, and the voucher number
 // (six characters) that picking it fetches.
 struct SearchRow {
-  std::array<std::string, 4> cells;
+  std::array<std::string, search_dialog::kColumns.size()> cells;
   std::string voucher;
 };
 

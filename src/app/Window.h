@@ -22,6 +22,10 @@ class Window {
   virtual void ShowMessage(std::string_view text) = 0;
   // The busy cursor over the program, or the normal one again.
   virtual void SetBusy(bool busy) = 0;
+  // "Etsi kuitti", modal over the window; the receipt picked there is fetched.
+  virtual void OpenSearch() = 0;
+  // Ends the program, as closing the window does.
+  virtual void Quit() = 0;
 };
 
 }  // namespace kuitti

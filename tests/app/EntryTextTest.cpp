@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EntryText.h"
+#include "Utf8.h"
 
 namespace kuitti::test {
 namespace {
@@ -33,6 +34,26 @@ TEST(SingleLineText, TheFirstLineWithoutControlCharactersSpacesKept) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(SingleLineText(c.text), c.line) << c.what;
+  }
+}
+
+TEST(SingleLineText, ATypedCharacterStaysUnlessItBreaksTheLineOrIsAControlCharacter) {
+  struct Case {
+    char32_t typed;
+    bool stays;
+  };
+  for (const Case& c :
+       {Case{U'1', true}, Case{U' ', true}, Case{U'~', true},
+        Case{0xA0, true},  // a no-break space, just past C1
+        Case{U'ä', true}, Case{0x1F600, true}, Case{0x00, false}, Case{U'\t', false},
+        Case{U'\r', false}, Case{0x1F, false}, Case{0x7F, false}, Case{0x80, false},
+        Case{0x85, false}, Case{0x9F, false}, Case{0x2028, false}, Case{0x2029, false}}) {
+    EXPECT_EQ(StaysInOneLine(c.typed), c.stays) << std::hex << static_cast<unsigned>(c.typed);
+    // The same rule as for a text that comes in whole.
+    std::string text = "1";
+    AppendUtf8(text, c.typed);
+    text += "2";
+    EXPECT_EQ(SingleLineText(text) == text, c.stays) << std::hex << static_cast<unsigned>(c.typed);
   }
 }
 

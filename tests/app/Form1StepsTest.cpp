@@ -25,7 +25,7 @@ std::string Report(const RuntimeError& error, const std::string& dataPath) {
 
 class Form1StepsTest : public testing::Test {
  protected:
-  Form1StepsTest() : steps(window, &printer, SystemFileSystem(), NumberFormat{","}, Report) {
+  Form1StepsTest() : steps(window, printer, SystemFileSystem(), NumberFormat{","}, Report) {
     WriteGoldenStore(store);
     steps.SetDataPath(store.DataPath());
   }

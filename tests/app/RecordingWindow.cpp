@@ -46,4 +46,12 @@ void RecordingWindow::SetBusy(bool on) {
   busy = on;
 }
 
+void RecordingWindow::OpenSearch() {
+  calls.push_back("OpenSearch");
+}
+
+void RecordingWindow::Quit() {
+  calls.push_back("Quit");
+}
+
 }  // namespace kuitti::test

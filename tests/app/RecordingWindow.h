@@ -20,6 +20,8 @@ class RecordingWindow final : public Window {
   void FocusAndSelectAll(Control control) override;
   void ShowMessage(std::string_view text) override;
   void SetBusy(bool busy) override;
+  void OpenSearch() override;
+  void Quit() override;
 
   // What a user does: types into a box, without a call being written down.
   void Type(Control control, std::string_view text) { texts[control] = text; }

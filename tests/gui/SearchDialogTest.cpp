@@ -120,6 +120,43 @@ TEST_F(SearchDialogTest, TheNumberTakesDigitsOnlyAndAsManyAsTyped) {
   }
 }
 
+TEST_F(SearchDialogTest, OnlyTheTablesKeysOpenItFromEveryControlOfTheWindow) {
+  struct Case {
+    QKeyCombination key;
+    bool opens;
+  };
+  const std::vector<QWidget*> controls = {Text1(), Command(1), Text2(), Command(2), Command(3)};
+  for (const Case& c : {Case{Qt::CTRL | Qt::Key_F, true}, Case{QKeyCombination(Qt::Key_F3), true},
+                        Case{Qt::CTRL | Qt::SHIFT | Qt::Key_F, false},
+                        Case{Qt::SHIFT | Qt::Key_F3, false}, Case{Qt::ALT | Qt::Key_F, false}}) {
+    for (QWidget* control : controls) {
+      control->setFocus();
+      QTest::keyClick(control, c.key.key(), c.key.keyboardModifiers());
+      auto* dialog = form.findChild<SearchDialog*>();
+      EXPECT_EQ(dialog != nullptr, c.opens) << QKeySequence(c.key).toString().toStdString()
+                                            << " in " << control->objectName().toStdString();
+      if (dialog) {
+        dialog->reject();
+        ExpectClosed();
+      }
+    }
+  }
+}
+
+TEST_F(SearchDialogTest, TheTotalTakesAnAmountAsTypedAndABadOneIsSelectedForRetyping) {
+  SearchDialog* dialog = Open(Qt::Key_F3);
+  ASSERT_NE(dialog, nullptr);
+  auto* total = In<QLineEdit>(dialog, "total");
+  QTest::keyClicks(total, QStringLiteral("-12a.3x45678"));
+  EXPECT_EQ(total->text(), QStringLiteral("-12.3456"));
+  total->setText(QStringLiteral("-"));
+  QTest::keyClick(total, Qt::Key_Return);
+  EXPECT_EQ(messages.texts,
+            QStringList(QStringLiteral("Tarkista yhteensä: esimerkiksi 20,19 tai -0,01.")));
+  EXPECT_EQ(dialog->focusWidget(), total);
+  EXPECT_EQ(total->selectedText(), QStringLiteral("-"));
+}
+
 TEST_F(SearchDialogTest, TabMovesFromFieldToFieldAndADayIsTypedWithOrWithoutDots) {
   SearchDialog* dialog = Open(Qt::Key_F3);
   ASSERT_NE(dialog, nullptr);

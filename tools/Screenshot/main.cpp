@@ -6,10 +6,10 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 
@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
   QWidget* shot = &form;
   QString out;
   if (search) {
-    emit form.findChild<QShortcut*>()->activated();
+    QKeyEvent ctrlF(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier);
+    QApplication::sendEvent(&form, &ctrlF);
     auto* dialog = form.findChild<kuitti::SearchDialog*>();
     dialog->findChild<QDateEdit*>(QStringLiteral("fromDay"))->setDate(Day(args[2]));
     dialog->findChild<QDateEdit*>(QStringLiteral("toDay"))->setDate(Day(args[3]));
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     out = QString::fromLocal8Bit(args[4]);
   } else {
     form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QString::fromLocal8Bit(args[2]));
-    form.HaeKuitti();
+    form.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     out = QString::fromLocal8Bit(args[3]);
   }
 

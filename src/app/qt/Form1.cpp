@@ -2,17 +2,20 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "BusyCursor.h"
 #include "CommandButton.h"
 #include "CopyTextBox.h"
+#include "DefaultPrinter.h"
 #include "FetchReport.h"
+#include "KeyChords.h"
 #include "MessageBoxes.h"
 #include "PlatformSettings.h"
 #include "QtText.h"
-#include "SearchShortcuts.h"
+#include "SearchDialog.h"
 #include "VoucherBox.h"
 
 namespace kuitti {
@@ -34,8 +37,8 @@ QRect PixelsOf(const TwipsRect& place) {
 
 Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
     : messages_(messages),
-      printer_(std::move(printer)),
-      steps_(*this, printer_.get(), SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
+      printer_(printer ? std::move(printer) : MakeDefaultPrinter()),
+      steps_(*this, *printer_, SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QtText(form1::kCaption));
   QIcon icon;
@@ -53,6 +56,10 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   for (const ControlLayout& layout : form1::kControls) {
     QWidget* control = Make(layout);
     controls_[static_cast<std::size_t>(layout.control)] = control;
+    if (const std::optional<Command> command = CommandOfButton(layout.control)) {
+      connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
+              [this, command] { steps_.Run(*command); });
+    }
     if (layout.underNeighbours) {
       control->lower();
     }
@@ -65,17 +72,6 @@ Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
   }
   // Staff type the number first: the window opens with the focus in the voucher box.
   ControlOf(Control::kText2)->setFocus();
-
-  const auto button = [this](Control control) {
-    return static_cast<QPushButton*>(ControlOf(control));
-  };
-  connect(button(Control::kCommand1), &QPushButton::clicked, this, [this] { steps_.HaeKuitti(); });
-  connect(static_cast<VoucherBox*>(ControlOf(Control::kText2)), &VoucherBox::enterPressed, this,
-          [this] { steps_.HaeKuitti(); });
-  connect(button(Control::kCommand2), &QPushButton::clicked, this,
-          [] { QCoreApplication::exit(0); });
-  connect(button(Control::kCommand3), &QPushButton::clicked, this, [this] { steps_.PrintCopy(); });
-  AddSearchShortcuts(*this, messages_);
 }
 
 Form1::~Form1() = default;
@@ -125,6 +121,16 @@ QWidget* Form1::Make(const ControlLayout& layout) {
 
 QWidget* Form1::ControlOf(Control control) const {
   return controls_[static_cast<std::size_t>(control)];
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  const KeyFocus focus =
+      focusWidget() == ControlOf(Control::kText2) ? KeyFocus::kVoucherBox : KeyFocus::kAnywhere;
+  if (const std::optional<Command> command = CommandOfKey(kForm1Keys, KeyChordOf(*event), focus)) {
+    steps_.Run(*command);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 std::string Form1::Text(Control control) const {
@@ -186,6 +192,18 @@ void Form1::ShowMessage(std::string_view text) {
 
 void Form1::SetBusy(bool busy) {
   SetBusyCursor(busy);
+}
+
+void Form1::OpenSearch() {
+  auto* dialog = new SearchDialog(this, DataPath(), messages_, [this](const std::string& voucher) {
+    steps_.FetchVoucher(voucher);
+  });
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void Form1::Quit() {
+  QCoreApplication::exit(0);
 }
 
 }  // namespace kuitti

@@ -9,18 +9,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <optional>
 
 #include "BusyCursor.h"
 #include "DayEdit.h"
 #include "FetchReport.h"
+#include "KeyChords.h"
 #include "MessageBoxes.h"
 #include "PlatformSettings.h"
 #include "QtText.h"
 #include "SearchDialogLayout.h"
+#include "SearchFieldRules.h"
 
 namespace kuitti {
 namespace {
@@ -33,18 +35,33 @@ DayEdit* MakeDayEdit(QWidget* parent, const char* name) {
   return edit;
 }
 
-QLineEdit* MakeField(QWidget* parent, const char* name, std::string_view pattern,
+// Every change of a field's text passes here: one that the field's rule refuses is undone.
+class FieldValidator final : public QValidator {
+ public:
+  FieldValidator(SearchField field, QObject* parent) : QValidator(parent), field_(field) {}
+
+  State validate(QString& input, int&) const override {
+    return MayStand(field_, input.toStdString()) ? Acceptable : Invalid;
+  }
+
+ private:
+  SearchField field_;
+};
+
+QLineEdit* MakeField(QWidget* parent, const char* name, SearchField kind,
                      std::optional<std::size_t> maxLength) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
-  if (!pattern.empty()) {
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QtText(pattern)), field));
-  }
+  field->setValidator(new FieldValidator(kind, field));
   if (maxLength) {
     field->setMaxLength(static_cast<int>(*maxLength));
   }
   return field;
+}
+
+Qt::Alignment AlignmentOf(const Column& column) {
+  return (column.alignment == Alignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
+         Qt::AlignVCenter;
 }
 
 }  // namespace
@@ -74,10 +91,10 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
   connect(fromDay_, &QDateEdit::dateChanged, this, [this] { steps_.DayChanged(DayField::kFrom); });
   connect(toDay_, &QDateEdit::dateChanged, this, [this] { steps_.DayChanged(DayField::kTo); });
 
-  total_ = MakeField(this, "total", kTotalPattern, std::nullopt);
+  total_ = MakeField(this, "total", SearchField::kTotal, std::nullopt);
   total_->setPlaceholderText(QtText(kTotalHint));
-  product_ = MakeField(this, "product", {}, kLongestProductCode);
-  number_ = MakeField(this, "number", kNumberPattern, std::nullopt);
+  product_ = MakeField(this, "product", SearchField::kProduct, kLongestProductCode);
+  number_ = MakeField(this, "number", SearchField::kNumber, std::nullopt);
   number_->setPlaceholderText(QtText(kNumberHint));
   auto* fields = new QFormLayout;
   fields->addRow(QtText(kTotal), total_);
@@ -100,15 +117,17 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
     headings.append(QtText(column.heading));
   }
   results_->setHorizontalHeaderLabels(headings);
+  QHeaderView* header = results_->horizontalHeader();
   for (int at = 0; at < results_->columnCount(); ++at) {
-    if (kColumns[static_cast<std::size_t>(at)].rightAligned) {
-      results_->horizontalHeaderItem(at)->setTextAlignment(Qt::AlignRight);
+    const Column& column = kColumns[static_cast<std::size_t>(at)];
+    results_->horizontalHeaderItem(at)->setTextAlignment(AlignmentOf(column));
+    if (column.width > 0) {
+      header->setSectionResizeMode(at, QHeaderView::Fixed);
+      header->resizeSection(at, column.width);
+    } else {
+      header->setSectionResizeMode(at, QHeaderView::Stretch);
     }
   }
-  // The number, day and time fit their texts; the total takes the rest of the width.
-  results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  results_->horizontalHeader()->setSectionResizeMode(results_->columnCount() - 1,
-                                                     QHeaderView::Stretch);
   results_->verticalHeader()->hide();
   results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -130,11 +149,11 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
 }
 
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
-  // Enter on a result fetches it, rather than searching again with the default button.
-  if (watched == results_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && results_->currentRow() >= 0) {
-      steps_.Pick(static_cast<std::size_t>(results_->currentRow()));
+  const int row = results_->currentRow();
+  if (watched == results_ && event->type() == QEvent::KeyPress && row >= 0) {
+    if (const std::optional<Command> command = CommandOfKey(
+            kSearchDialogKeys, KeyChordOf(*static_cast<QKeyEvent*>(event)), KeyFocus::kSearchRow)) {
+      steps_.Run(*command, static_cast<std::size_t>(row));
       return true;
     }
   }
@@ -160,6 +179,7 @@ std::string SearchDialog::Text(SearchField field) const {
 
 void SearchDialog::Focus(SearchField field) {
   FieldOf(field)->setFocus();
+  FieldOf(field)->selectAll();
 }
 
 void SearchDialog::ShowRows(const std::vector<SearchRow>& rows) {
@@ -169,8 +189,7 @@ void SearchDialog::ShowRows(const std::vector<SearchRow>& rows) {
     for (int at = 0; at < results_->columnCount(); ++at) {
       const auto column = static_cast<std::size_t>(at);
       auto* cell = new QTableWidgetItem(QString::fromStdString(shown.cells[column]));
-      cell->setTextAlignment((kColumns[column].rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
-                             Qt::AlignVCenter);
+      cell->setTextAlignment(AlignmentOf(kColumns[column]));
       results_->setItem(row, at, cell);
     }
   }

@@ -25,6 +25,9 @@ class SearchDialog final : public QDialog, private SearchWindow {
                SearchSteps::Picked picked);
 
  private:
+  // The keys of the list, before the list leaves them to the dialog: with a current row, a key
+  // of the dialog's table runs its command (Enter picks the row); the others go on (Enter
+  // presses "Etsi", Escape closes).
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   bool DaysTicked() const override;

@@ -1,6 +1,5 @@
 #include "VoucherBox.h"
 
-#include <QKeyEvent>
 #include <QValidator>
 
 #include "EntryText.h"
@@ -32,13 +31,6 @@ class SingleLineValidator final : public QValidator {
 
 VoucherBox::VoucherBox(QWidget* parent) : QLineEdit(parent) {
   setValidator(new SingleLineValidator(this));
-}
-
-void VoucherBox::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    emit enterPressed();
-  }
-  QLineEdit::keyPressEvent(event);
 }
 
 }  // namespace kuitti

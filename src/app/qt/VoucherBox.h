@@ -4,19 +4,11 @@
 
 namespace kuitti {
 
-// Text2: the number part of the voucher, held to one line as SingleLineText says. Enter
-// announces itself before the box handles it.
+// Text2 (the voucher box): the number part of the voucher, held to one line as SingleLineText
+// says. Enter there is Form1's key.
 class VoucherBox final : public QLineEdit {
-  Q_OBJECT
-
  public:
   explicit VoucherBox(QWidget* parent);
-
- signals:
-  void enterPressed();
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace kuitti

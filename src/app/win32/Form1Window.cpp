@@ -7,6 +7,7 @@
 #include "ControlFonts.h"
 #include "EntryText.h"
 #include "FetchReport.h"
+#include "KeyChords.h"
 #include "PlatformSettings.h"
 #include "ResourceIds.h"
 #include "SearchDialogWindow.h"
@@ -33,10 +34,11 @@ LRESULT CALLBACK CopyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
   return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// Text2 holds one line without control characters, whether typed or pasted.
+// Text2 (the voucher box) holds one line without control characters, whether typed or pasted.
+// Backspace comes as a character too.
 LRESULT CALLBACK VoucherBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR) {
-  if (message == WM_CHAR && wParam < L' ' && wParam != VK_BACK) {
+  if (message == WM_CHAR && wParam != VK_BACK && !StaysInOneLine(static_cast<char32_t>(wParam))) {
     return 0;
   }
   if (message == WM_PASTE) {
@@ -59,10 +61,9 @@ LRESULT CALLBACK VoucherBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-Form1Window::Form1Window(Printer* printer, std::string dataPath)
-    : dataPath_(std::move(dataPath)),
-      steps_(*this, printer, SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
-  steps_.SetDataPath(dataPath_);
+Form1Window::Form1Window(Printer& printer, std::string dataPath)
+    : steps_(*this, printer, SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
+  steps_.SetDataPath(std::move(dataPath));
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -107,11 +108,15 @@ void Form1Window::Show(int showCommand) {
 }
 
 bool Form1Window::TranslateKeys(MSG& message) {
-  if (message.message == WM_KEYDOWN &&
-      (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
-      (message.wParam == VK_F3 || (message.wParam == 'F' && GetKeyState(VK_CONTROL) < 0))) {
-    OpenSearch();
-    return true;
+  const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  if (keyDown && (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+    const KeyFocus focus =
+        message.hwnd == ControlOf(Control::kText2) ? KeyFocus::kVoucherBox : KeyFocus::kAnywhere;
+    if (const std::optional<Command> command =
+            CommandOfKey(kForm1Keys, KeyChordOf(message.wParam), focus)) {
+      steps_.Run(*command);
+      return true;
+    }
   }
   return IsDialogMessageW(window_, &message);
 }
@@ -141,6 +146,16 @@ void Form1Window::SetBusy(bool busy) {
   SetBusyCursor(busy);
 }
 
+void Form1Window::OpenSearch() {
+  SearchDialogWindow dialog(window_, steps_.DataPath(),
+                            [this](const std::string& voucher) { steps_.FetchVoucher(voucher); });
+  dialog.Run();
+}
+
+void Form1Window::Quit() {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
 LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
@@ -148,7 +163,7 @@ LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
-        Command(LOWORD(wParam));
+        CommandMessage(LOWORD(wParam));
       }
       return 0;
     case WM_CTLCOLOREDIT:
@@ -247,31 +262,22 @@ void Form1Window::LayOut(UINT dpi) {
   }
 }
 
-void Form1Window::Command(int id) {
+void Form1Window::CommandMessage(int id) {
   if (id == IDOK) {
-    // Enter: in Text2 it fetches, on a focused button it presses the button; no default.
+    // Enter that the dialog manager hands over presses the focused button; there is no default.
     const HWND focus = GetFocus();
-    if (focus == ControlOf(Control::kText2)) {
-      steps_.HaeKuitti();
-      return;
-    }
     if (focus && GetParent(focus) == window_) {
       id = GetDlgCtrlID(focus);
     }
   }
-  if (id == ControlId(Control::kCommand1)) {
-    steps_.HaeKuitti();
-  } else if (id == ControlId(Control::kCommand3)) {
-    steps_.PrintCopy();
-  } else if (id == ControlId(Control::kCommand2)) {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
+  for (const ControlLayout& layout : form1::kControls) {
+    if (ControlId(layout.control) != id) {
+      continue;
+    }
+    if (const std::optional<Command> command = CommandOfButton(layout.control)) {
+      steps_.Run(*command);
+    }
   }
-}
-
-void Form1Window::OpenSearch() {
-  SearchDialogWindow dialog(window_, dataPath_,
-                            [this](const std::string& voucher) { steps_.FetchVoucher(voucher); });
-  dialog.Run();
 }
 
 }  // namespace kuitti

@@ -21,24 +21,25 @@ constexpr int ControlId(Control control) {
   return 100 + static_cast<int>(control);
 }
 
-// Form1 on the Win32 API: the controls made from the layout table at the window's DPI and
-// wired to the shared steps; what the window does is in Form1Steps.
+// Form1 on the Win32 API: the controls made from the layout table at the window's DPI, their
+// clicks and keys translated to the shared commands; what the window does is in Form1Steps.
 class Form1Window final : public Window {
  public:
-  Form1Window(Printer* printer, std::string dataPath);
+  // "Tulosta" prints on `printer`, which outlives the window.
+  Form1Window(Printer& printer, std::string dataPath);
   ~Form1Window() override;
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
   HWND Handle() const { return window_; }
   HWND ControlOf(Control control) const;
-  Form1Steps& Steps() { return steps_; }
 
-  // Shows the window with the focus in Text2.
+  // Shows the window with the focus in Text2 (the voucher box).
   void Show(int showCommand);
 
-  // The window's keys, before the message is dispatched: Ctrl+F and F3 open the search, and
-  // the dialog manager's Tab, Shift+Tab, Enter and Space. True when the message was used.
+  // The window's keys, before the message is dispatched: those of Form1's table run their
+  // commands (Ctrl+F and F3 open the search, Enter in Text2, the voucher box, fetches), then the
+  // dialog manager's Tab, Shift+Tab, Enter and Space. True when the message was used.
   bool TranslateKeys(MSG& message);
 
   std::string Text(Control control) const override;
@@ -47,6 +48,8 @@ class Form1Window final : public Window {
   void FocusAndSelectAll(Control control) override;
   void ShowMessage(std::string_view text) override;
   void SetBusy(bool busy) override;
+  void OpenSearch() override;
+  void Quit() override;
 
  private:
   template <typename Owner>
@@ -54,8 +57,7 @@ class Form1Window final : public Window {
   LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void MakeControls();
   void LayOut(UINT dpi);
-  void Command(int id);
-  void OpenSearch();
+  void CommandMessage(int id);
 
   HWND window_ = nullptr;
   std::array<HWND, form1::kControls.size()> controls_{};
@@ -63,7 +65,6 @@ class Form1Window final : public Window {
   HFONT textFont_ = nullptr;
   HBRUSH copyBackground_ = nullptr;
   HWND focusBeforeDeactivation_ = nullptr;
-  std::string dataPath_;
   Form1Steps steps_;
 };
 

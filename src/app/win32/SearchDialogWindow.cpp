@@ -2,12 +2,11 @@
 
 #include <commctrl.h>
 
-#include <regex>
-
 #include "ControlFonts.h"
 #include "FetchReport.h"
 #include "PlatformSettings.h"
 #include "SearchDialogLayout.h"
+#include "SearchFieldRules.h"
 #include "WideText.h"
 #include "WindowText.h"
 
@@ -35,9 +34,6 @@ enum Id : int {
   kListId,
   kSummaryId,
 };
-
-// What each field lets through as typed, in the order of SearchField.
-constexpr std::array<std::string_view, 3> kPatterns{kTotalPattern, "", kNumberPattern};
 
 }  // namespace
 
@@ -180,7 +176,7 @@ LRESULT SearchDialogWindow::Handle(HWND window, UINT message, WPARAM wParam, LPA
       dialog_ = window;
       break;
     case WM_COMMAND:
-      Command(LOWORD(wParam), HIWORD(wParam));
+      CommandMessage(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -249,9 +245,7 @@ void SearchDialogWindow::MakeControls() {
   list_ = Make(WC_LISTVIEWW, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                kListId, {12, 140, 496, 252}, WS_EX_CLIENTEDGE);
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
-  // The number, day and time fit their texts; the total takes the rest of the width.
   const int dpi = static_cast<int>(dpi_);
-  const std::array<int, 3> widths{110, 90, 80};
   RECT inside{};
   GetClientRect(list_, &inside);
   int rest = inside.right - GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_);
@@ -259,8 +253,8 @@ void SearchDialogWindow::MakeControls() {
     std::wstring heading = WideFromUtf8(kColumns[column].heading);
     LVCOLUMNW item{};
     item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    item.fmt = kColumns[column].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    item.cx = column < widths.size() ? MulDiv(widths[column], dpi, 96) : rest;
+    item.fmt = kColumns[column].alignment == Alignment::kRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    item.cx = kColumns[column].width > 0 ? MulDiv(kColumns[column].width, dpi, 96) : rest;
     rest -= item.cx;
     item.pszText = heading.data();
     SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
@@ -271,19 +265,10 @@ void SearchDialogWindow::MakeControls() {
   Make(WC_BUTTONW, kClose, WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, {420, 44, 88, 26});
 }
 
-void SearchDialogWindow::Command(int id, int notification) {
+void SearchDialogWindow::CommandMessage(int id, int notification) {
   switch (id) {
     case IDOK:
-      // Enter on a row picks it; anywhere else it searches.
-      if (GetFocus() == list_) {
-        const auto row =
-            SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-        if (row >= 0) {
-          steps_.Pick(static_cast<std::size_t>(row));
-          return;
-        }
-      }
-      steps_.Search();
+      Enter();
       return;
     case IDCANCEL:
       Close();
@@ -294,18 +279,35 @@ void SearchDialogWindow::Command(int id, int notification) {
       }
       return;
     case kTotalId:
+    case kProductId:
     case kNumberId:
       if (notification == EN_CHANGE) {
-        KeepToPattern(static_cast<SearchField>(id - kTotalId));
+        KeepToRule(static_cast<SearchField>(id - kTotalId));
       }
       return;
   }
 }
 
-void SearchDialogWindow::KeepToPattern(SearchField field) {
+void SearchDialogWindow::Enter() {
+  const auto row = GetFocus() == list_ ? SendMessageW(list_, LVM_GETNEXTITEM,
+                                                      static_cast<WPARAM>(-1), LVNI_SELECTED)
+                                       : -1;
+  // The dialog manager hands over Enter alone, whatever modifiers were held.
+  constexpr KeyChord kEnter{Key::kEnter, kNoModifier};
+  if (row >= 0) {
+    if (const std::optional<Command> command =
+            CommandOfKey(kSearchDialogKeys, kEnter, KeyFocus::kSearchRow)) {
+      steps_.Run(*command, static_cast<std::size_t>(row));
+      return;
+    }
+  }
+  steps_.Search();
+}
+
+void SearchDialogWindow::KeepToRule(SearchField field) {
   const auto index = static_cast<std::size_t>(field);
   const std::string text = Text(field);
-  if (std::regex_match(text, std::regex(std::string(kPatterns[index])))) {
+  if (MayStand(field, text)) {
     acceptedTexts_[index] = text;
     return;
   }

@@ -23,8 +23,6 @@ class SearchDialogWindow final : public SearchWindow {
   // Shows the dialog and returns once it is closed, picked or not.
   void Run();
 
-  HWND Handle() const { return dialog_; }
-
   bool DaysTicked() const override;
   CalendarDay Day(DayField field) const override;
   void SetDay(DayField field, CalendarDay day) override;
@@ -43,9 +41,12 @@ class SearchDialogWindow final : public SearchWindow {
   void MakeControls();
   HWND Make(const wchar_t* windowClass, std::string_view text, DWORD style, int id,
             const RECT& place, DWORD extended = 0);
-  void Command(int id, int notification);
-  // Keeps a field's text to its pattern: a change that leaves it is undone.
-  void KeepToPattern(SearchField field);
+  void CommandMessage(int id, int notification);
+  // Enter as the dialog manager hands it over: a key of the dialog's table on a selected row of
+  // the list runs its command (picks the row); anywhere else Enter presses "Etsi".
+  void Enter();
+  // Keeps a field's text to its rule: a change that the rule refuses is undone.
+  void KeepToRule(SearchField field);
 
   HWND owner_;
   HWND dialog_ = nullptr;

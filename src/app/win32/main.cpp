@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   InitCommonControlsEx(&controls);
 
   kuitti::GdiPrinter printer;
-  kuitti::Form1Window form(&printer, kuitti::ReadDataPathSetting());
+  kuitti::Form1Window form(printer, kuitti::ReadDataPathSetting());
   form.Show(showCommand);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -66,7 +66,7 @@ class Form1WindowTest : public testing::Test {
   DataDirectory data_;
   test::PrinterScript script_;
   test::FakePrinter printer_{script_};
-  Form1Window form_{&printer_, data_.DataPath()};
+  Form1Window form_{printer_, data_.DataPath()};
 };
 
 TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
@@ -148,6 +148,18 @@ TEST_F(Form1WindowTest, EnterOnAFocusedButtonPressesItAndNoOtherKeyDoes) {
     const bool pressed = !WindowTextOf(Of(Control::kText1)).empty();
     EXPECT_EQ(pressed, key == VK_RETURN) << "key " << key;
   }
+}
+
+TEST_F(Form1WindowTest, TheVoucherBoxDropsTypedLineBreaksAndControlCharactersC1AndDelAmongThem) {
+  HWND box = Of(Control::kText2);
+  SetFocus(box);
+  // As WM_CHAR brings them: UTF-16 units, Backspace among them.
+  for (const wchar_t typed :
+       {L'1', L'\t', L'2', wchar_t{0x01}, wchar_t{0x7F}, wchar_t{0x85}, wchar_t{0x9F}, L'\r',
+        wchar_t{0x2028}, L'ä', L'3', L'4', wchar_t{VK_BACK}}) {
+    SendMessageW(box, WM_CHAR, typed, 0);
+  }
+  EXPECT_EQ(WindowTextOf(box), "12ä3");
 }
 
 // A message box is modal: a timer reads it, as the user would, and answers it.
@@ -256,6 +268,62 @@ TEST_F(Form1WindowTest, CtrlFAndF3OpenTheSearchWhosePickIsFetched) {
     EXPECT_EQ(WindowTextOf(Of(Control::kText2)), "123456");
     EXPECT_EQ(WindowTextOf(Of(Control::kText1)), ExpectedCopy());
     EXPECT_TRUE(IsWindowEnabled(form_.Handle()));
+  }
+}
+
+// Types into the fields of the open dialog as EN_CHANGE sees it, then closes it with Escape.
+struct FieldScript {
+  static inline std::vector<std::string> kept;
+  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowW(L"Kuittikopio.EtsiKuitti", nullptr);
+    if (!dialog) {
+      return;
+    }
+    KillTimer(nullptr, timer);
+    HWND total = FindWindowExW(dialog, nullptr, WC_EDITW, nullptr);
+    HWND product = FindWindowExW(dialog, total, WC_EDITW, nullptr);
+    HWND number = FindWindowExW(dialog, product, WC_EDITW, nullptr);
+    struct Typing {
+      HWND field;
+      const char* text;
+    };
+    for (const Typing& typing :
+         {Typing{total, "-20,19"}, Typing{total, "-20,19x"}, Typing{total, "20,12345"},
+          Typing{product, "ab 7"}, Typing{number, "0103"}, Typing{number, "M0103"}}) {
+      SetWindowTextTo(typing.field, typing.text);
+      kept.push_back(WindowTextOf(typing.field));
+    }
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  }
+};
+
+TEST_F(Form1WindowTest, TheSearchFieldsKeepToTheirRulesAndOnlyTheirKeysOpenTheSearch) {
+  struct Case {
+    WPARAM key;
+    bool ctrl;
+    bool shift;
+    bool opens;
+  };
+  for (const Case& c : {Case{'F', true, false, true}, Case{'F', true, true, false},
+                        Case{VK_F3, false, true, false}, Case{'F', false, false, false}}) {
+    FieldScript::kept.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, FieldScript::Run);
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = c.ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = c.shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    // From a button: the keys are the window's, wherever the focus is.
+    SetFocus(Of(Control::kCommand3));
+    Press(Of(Control::kCommand3), c.key);
+    keys[VK_CONTROL] = 0;
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    KillTimer(nullptr, timer);
+    const std::vector<std::string> kept = {"-20,19", "-20,19", "-20,19", "ab 7", "0103", "0103"};
+    EXPECT_EQ(FieldScript::kept, c.opens ? kept : std::vector<std::string>())
+        << c.key << (c.ctrl ? " Ctrl" : "") << (c.shift ? " Shift" : "");
+    EXPECT_EQ(FindWindowW(L"Kuittikopio.EtsiKuitti", nullptr), nullptr);
   }
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "SearchWindow.h"
+
+namespace kuitti {
+
+// What a field of "Etsi kuitti" lets through as typed: true when its whole text may stand, so a
+// change that makes it false is refused. Every beginning of a text that may stand may stand too,
+// so the text can be typed a character at a time.
+//  - the total: a minus, up to 14 digits, a comma or a point and up to four decimals;
+//  - the product code: anything, as long as its field allows;
+//  - the number: digits only, as many as typed.
+bool MayStand(SearchField field, std::string_view text);
+
+}  // namespace kuitti

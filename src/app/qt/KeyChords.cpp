@@ -1,0 +1,25 @@
+#include "KeyChords.h"
+
+namespace kuitti {
+
+namespace {
+
+Key KeyOf(int key) {
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+    return FunctionKey(key - Qt::Key_F1 + 1);
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    return Key::kEnter;
+  }
+  return LetterOrDigitKey(key);
+}
+
+}  // namespace
+
+KeyChord KeyChordOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers held = event.modifiers();
+  return {KeyOf(event.key()), ModifiersOf(held & Qt::ControlModifier, held & Qt::ShiftModifier,
+                                          held & Qt::AltModifier)};
+}
+
+}  // namespace kuitti

@@ -3,14 +3,27 @@
 #include <QFontMetricsF>
 #include <QRegularExpression>
 
+#include "PrintLayout.h"
 #include "RuntimeError.h"
 
 namespace kuitti {
-
 namespace {
 
 [[noreturn]] void RaisePrinterError(const char* description) {
   throw RuntimeError(kPrinterError, description);
+}
+
+// The printer's page with the text area of the shared rule as its margins.
+QPageLayout WithTextArea(QPageLayout layout) {
+  const QRectF paper = layout.fullRect(QPageLayout::Point);
+  const QMarginsF unprintable = layout.margins(QPageLayout::Point);
+  const TextArea area = TextAreaOf({paper.width(), paper.height(), unprintable.left(),
+                                    unprintable.top(), unprintable.right(), unprintable.bottom()});
+  layout.setUnits(QPageLayout::Point);
+  layout.setMinimumMargins({});
+  layout.setMargins({area.left, area.top, paper.width() - area.left - area.width,
+                     paper.height() - area.top - area.height});
+  return layout;
 }
 
 }  // namespace
@@ -38,6 +51,19 @@ void PagePrinter::SetFontSize(float points) {
   font_.setPointSizeF(points);
   if (painter_.isActive()) {
     painter_.setFont(font_);
+  }
+}
+
+void PagePrinter::FitColumns(std::size_t columns) {
+  Device();
+  const QFontMetricsF metrics(font_, device_.get());
+  const double size = FittingFontSize(
+      font_.pointSizeF(), metrics.horizontalAdvance(QLatin1Char('M')), columns, device_->width());
+  if (size < font_.pointSizeF()) {
+    font_.setPointSizeF(size);
+    if (painter_.isActive()) {
+      painter_.setFont(font_);
+    }
   }
 }
 
@@ -77,7 +103,7 @@ QPdfWriter& PagePrinter::Device() {
   if (!device_) {
     output_ = open_();
     device_ = std::make_unique<QPdfWriter>(&output_->Device());
-    device_->setPageLayout(output_->Layout());
+    device_->setPageLayout(WithTextArea(output_->Layout()));
     // The resolution Qt printed at before the pages went through PDF; line positions follow it.
     device_->setResolution(1200);
     device_->setCreator(QStringLiteral("kuittikopio"));

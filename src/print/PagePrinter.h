@@ -11,9 +11,10 @@
 
 namespace kuitti {
 
-// Lays text out on PDF pages: line by line from the top-left corner of the printable area, a
-// new page when the next line would not fit, every line cut at the right margin rather than
-// wrapped, so the fixed-width columns survive on paper. The finished document goes to its
+// Lays text out on PDF pages: line by line from the top-left corner of the text area (the
+// shared rule's margins on the printer's page), a new page when the next line would not fit,
+// the font made small enough for the longest line where asked, so every column reaches the
+// paper. The finished document goes to its
 // output; an aborted one goes nowhere.
 class PagePrinter final : public Printer {
  public:
@@ -25,6 +26,7 @@ class PagePrinter final : public Printer {
 
   void SetFontName(const std::string& name) override;
   void SetFontSize(float points) override;
+  void FitColumns(std::size_t columns) override;
   void Print(const std::string& text) override;
   void EndDocument() override;
   void AbortDocument() override;

@@ -1,3 +1,4 @@
+#include "PrintLayout.h"
 #include "ReceiptPrinting.h"
 #include "RuntimeError.h"
 
@@ -7,6 +8,7 @@ void PrintReceiptCopy(Printer& printer, const std::string& copy) {
   try {
     printer.SetFontName("courier new");
     printer.SetFontSize(10.0F);
+    printer.FitColumns(LongestLine(copy));
     printer.Print(copy);
     printer.EndDocument();
   } catch (const RuntimeError&) {

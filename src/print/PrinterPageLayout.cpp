@@ -15,13 +15,16 @@ QPageLayout LayoutOf(const QPrinterInfo& printer) {
   // printer widens the margins where it cannot print.
   QPrinter device(printer, QPrinter::HighResolution);
   device.setPageSize(printer.defaultPageSize());
-  return device.pageLayout();
+  // Only what the printer cannot print on: the text area's rule adds its own margins.
+  QPageLayout layout = device.pageLayout();
+  layout.setMargins(layout.minimumMargins());
+  return layout;
 }
 
 }  // namespace
 
 QPageLayout FallbackPageLayout() {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                      QPageLayout::Point);
 }
 

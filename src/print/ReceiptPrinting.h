@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kuitti {
@@ -14,6 +15,10 @@ class Printer {
   virtual ~Printer() = default;
   virtual void SetFontName(const std::string& name) = 0;
   virtual void SetFontSize(float points) = 0;
+  // Makes the font just small enough that lines of `columns` characters fit the width the
+  // text may take on the page, measured with the face the printer gave; a font they fit at
+  // stays as it is.
+  virtual void FitColumns(std::size_t columns) = 0;
   // Prints the text at the current position; every line break starts a new line.
   virtual void Print(const std::string& text) = 0;
   // Sends the document; the next print starts a new document.
@@ -22,8 +27,9 @@ class Printer {
   virtual void AbortDocument() = 0;
 };
 
-// Prints the copy as one document: the font "courier new" at 10 points, the text with its line
-// breaks, then the end of the document. A failure drops the unfinished document, so nothing
+// Prints the copy as one document: the font "courier new" at 10 points, or smaller where its
+// longest line would not fit the paper, the text with its line breaks, then the end of the
+// document. A failure drops the unfinished document, so nothing
 // half-printed goes out, and passes on.
 void PrintReceiptCopy(Printer& printer, const std::string& copy);
 

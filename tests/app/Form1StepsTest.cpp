@@ -136,8 +136,12 @@ TEST_F(Form1StepsTest, APickedReceiptGoesIntoText2AndIsFetched) {
 TEST_F(Form1StepsTest, APrintPrintsTheBoxAsItStandsWithBothCommandsOff) {
   Fetch("123456");
   // The user changed the copy in the box; a text of only spaces and line ends is no empty box.
-  for (const std::string& copy :
-       {std::string("Lisäys\r\n") + window.texts[Control::kText1], std::string(" \r\n")}) {
+  struct Case {
+    std::string copy;
+    std::string longestLine;
+  };
+  for (const auto& [copy, longestLine] :
+       {Case{"Lisäys\r\n" + window.texts[Control::kText1], "74"}, Case{" \r\n", "1"}}) {
     window.Type(Control::kText1, copy);
     window.calls.clear();
     script.calls.clear();
@@ -147,8 +151,8 @@ TEST_F(Form1StepsTest, APrintPrintsTheBoxAsItStandsWithBothCommandsOff) {
                          !window.enabled.at(Control::kCommand3) && window.busy;
     };
     steps.PrintCopy();
-    EXPECT_EQ(script.calls,
-              (Calls{"SetFontName courier new", "SetFontSize 10", "Print " + copy, "EndDocument"}));
+    EXPECT_EQ(script.calls, (Calls{"SetFontName courier new", "SetFontSize 10",
+                                   "FitColumns " + longestLine, "Print " + copy, "EndDocument"}));
     EXPECT_TRUE(offWhilePrinting);
     EXPECT_EQ(window.calls,
               (Calls{"SetEnabled Command3 0", "SetEnabled Command1 0", "SetBusy 1", "SetBusy 0",

@@ -20,14 +20,22 @@ TEST(PrintReceiptCopy, StepsRunInOrderWithTheFontAskedForAndTheWholeText) {
   FakePrinter printer(script);
   PrintReceiptCopy(printer, kCopy);
   PrintReceiptCopy(printer, " \r\n");
-  const std::vector<std::string> expected = {
-      "SetFontName courier new", "SetFontSize 10", "Print " + kCopy, "EndDocument",
-      "SetFontName courier new", "SetFontSize 10", "Print  \r\n",    "EndDocument"};
+  // The printer fits the longest line: "Yhteensä       52,37" has 20 characters.
+  const std::vector<std::string> expected = {"SetFontName courier new",
+                                             "SetFontSize 10",
+                                             "FitColumns 20",
+                                             "Print " + kCopy,
+                                             "EndDocument",
+                                             "SetFontName courier new",
+                                             "SetFontSize 10",
+                                             "FitColumns 1",
+                                             "Print  \r\n",
+                                             "EndDocument"};
   EXPECT_EQ(script.calls, expected);
 }
 
 TEST(PrintReceiptCopy, AFailingStepAbortsTheDocumentAndPassesTheErrorOn) {
-  for (const char* name : {"SetFontName", "SetFontSize", "Print", "EndDocument"}) {
+  for (const char* name : {"SetFontName", "SetFontSize", "FitColumns", "Print", "EndDocument"}) {
     const std::string step = name;
     PrinterScript script;
     script.failAt = step;

@@ -15,6 +15,7 @@
 #include "PrinterPageLayout.h"
 #include "Process.h"
 #include "QStringPrinting.h"
+#include "ReceiptPrinting.h"
 #include "SampleData.h"
 
 namespace kuitti::test {
@@ -33,10 +34,14 @@ QString RunTool(const std::string& program, const QStringList& arguments) {
 
 const QPageLayout kLayout = FallbackPageLayout();
 
+// The text area the printer keeps on those pages: 10 mm from every edge of a sheet.
+const QPageLayout kTextLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                              QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+
 // The pages as the printer draws them, to measure with.
 std::unique_ptr<QPdfWriter> PdfDevice(const QString& path) {
   auto device = std::make_unique<QPdfWriter>(path);
-  device->setPageLayout(kLayout);
+  device->setPageLayout(kTextLayout);
   device->setResolution(1200);
   return device;
 }
@@ -129,10 +134,15 @@ TEST_F(PdfPrintTest, LongCopyContinuesOnNewPagesWithEveryLineInOrderAndColumnsAl
   }
   EXPECT_GT(words, lineCount);
 
-  // pdftotext places words by their position on the page, but shortens some gaps of two
-  // spaces to one; every word must still end within one column of where the copy has it.
-  const QStringList read =
-      InkedLines(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+  // pdftotext places words by their position on a grid of 6-point columns from the text
+  // area's left edge (its own guess of the columns shifts some lines of a short last page);
+  // every word must end within one column of where the copy has it.
+  const QStringList read = InkedLines(RunTool(
+      "pdftotext",
+      {QStringLiteral("-layout"), QStringLiteral("-fixed"), QStringLiteral("6"),
+       QStringLiteral("-x"), QString::number(std::floor(printable.left())), QStringLiteral("-y"),
+       QStringLiteral("0"), QStringLiteral("-W"), QStringLiteral("600"), QStringLiteral("-H"),
+       QStringLiteral("900"), pdf, QStringLiteral("-")}));
   const QStringList expected = InkedLines(text);
   ASSERT_EQ(read.size(), expected.size());
   for (qsizetype i = 0; i < expected.size(); ++i) {
@@ -169,7 +179,7 @@ TEST_F(PdfPrintTest, WideLineIsCutAtTheRightMarginNotWrapped) {
            QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, directory.filePath("page")});
   const QImage page(directory.filePath(QStringLiteral("page.png")));
   ASSERT_FALSE(page.isNull());
-  const QRect printable = kLayout.paintRectPixels(dpi);
+  const QRect printable = kTextLayout.paintRectPixels(dpi);
   ASSERT_LT(printable.right() + 4, page.width());
   auto inkedInColumn = [&](int x) {
     for (int y = printable.top(); y < printable.top() + 60; ++y) {
@@ -188,6 +198,47 @@ TEST_F(PdfPrintTest, WideLineIsCutAtTheRightMarginNotWrapped) {
   EXPECT_TRUE(reachesTheEdge);
   for (int x = printable.right() + 3; x < page.width(); ++x) {
     ASSERT_FALSE(inkedInColumn(x)) << "ink in the right margin at x=" << x;
+  }
+}
+
+// A receipt roll is too narrow for 74 columns at 10 points: the print command's steps make the
+// font just small enough, so every column reaches the paper and no ink falls off it.
+TEST_F(PdfPrintTest, OnReceiptRollsEveryColumnOfTheCopyIsPrinted) {
+  const Rendered rendered = RenderWithText(Samples().directory, Samples().longVoucher);
+  ASSERT_EQ(rendered.exitCode, 0);
+  const std::string copy = rendered.out.toStdString();
+  for (const double millimetres : {80.0, 58.0}) {
+    SCOPED_TRACE(millimetres);
+    const QPageLayout roll(QPageSize(QSizeF(millimetres, 297), QPageSize::Millimeter),
+                           QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    PagePrinter printer([&] { return std::make_unique<PdfFileOutput>(pdf, roll); });
+    PrintReceiptCopy(printer, copy);
+
+    const QStringList read =
+        InkedLines(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+    const QStringList expected = InkedLines(QString::fromStdString(copy));
+    ASSERT_EQ(read.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(read[i].simplified(), expected[i].simplified()) << "line " << i;
+    }
+
+    // The longest lines end close to the paper's right edge, and never past it.
+    const int dpi = 300;
+    RunTool("pdftoppm", {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+                         directory.filePath("roll")});
+    const QImage page(directory.filePath(QStringLiteral("roll.png")));
+    ASSERT_FALSE(page.isNull());
+    int rightmostInk = -1;
+    for (int y = 0; y < page.height(); ++y) {
+      for (int x = page.width() - 1; x > rightmostInk; --x) {
+        if (qGray(page.pixel(x, y)) < 128) {
+          rightmostInk = x;
+        }
+      }
+    }
+    EXPECT_GT(rightmostInk, page.width() * 0.95) << "of " << page.width();
+    EXPECT_LT(rightmostInk, page.width() - 1);
   }
 }
 

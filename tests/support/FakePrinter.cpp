@@ -16,6 +16,10 @@ void FakePrinter::SetFontSize(float points) {
   Record("SetFontSize", size.str());
 }
 
+void FakePrinter::FitColumns(std::size_t columns) {
+  Record("FitColumns", std::to_string(columns));
+}
+
 void FakePrinter::Print(const std::string& text) {
   if (script_.whilePrinting) {
     script_.whilePrinting();

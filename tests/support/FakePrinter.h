@@ -23,6 +23,7 @@ class FakePrinter final : public Printer {
 
   void SetFontName(const std::string& name) override;
   void SetFontSize(float points) override;
+  void FitColumns(std::size_t columns) override;
   void Print(const std::string& text) override;
   void EndDocument() override;
   void AbortDocument() override;

@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "DefaultPrinterName.h"
+#include "PrintLayout.h"
 #include "RuntimeError.h"
 #include "WideText.h"
 #include "WindowsErrorText.h"
 
 namespace kuitti {
-
 namespace {
 
 [[noreturn]] void RaiseLastError() {
@@ -28,6 +28,24 @@ void GdiPrinter::SetFontName(const std::string& name) {
 
 void GdiPrinter::SetFontSize(float points) {
   fontPoints_ = points;
+}
+
+void GdiPrinter::FitColumns(std::size_t columns) {
+  if (!dc_) {
+    BeginDocument();
+  }
+  const int dpi = GetDeviceCaps(dc_, LOGPIXELSY);
+  const double fitting = FittingFontSize(fontPoints_, CharacterAdvance(), columns, width_);
+  if (fitting >= fontPoints_) {
+    return;
+  }
+  fontPoints_ = static_cast<float>(fitting);
+  // Whole device units, rounded down, then smaller still while the face's advance rounds up.
+  int height = static_cast<int>(std::floor(fitting * dpi / 72.0));
+  MakeFont(height);
+  while (height > 1 && static_cast<double>(CharacterAdvance()) * columns > width_) {
+    MakeFont(--height);
+  }
 }
 
 void GdiPrinter::Print(const std::string& text) {
@@ -89,13 +107,50 @@ void GdiPrinter::BeginDocument() {
     Reset();
     throw RuntimeError(kPrinterError, WindowsErrorText(code));
   }
-  const int height =
-      -static_cast<int>(std::lround(fontPoints_ * GetDeviceCaps(dc_, LOGPIXELSY) / 72.0f));
-  font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, fontName_.c_str());
-  pageHeight_ = GetDeviceCaps(dc_, VERTRES);
+  // The paper and what the printer cannot print on, in points, for the shared rule.
+  const double dpiX = GetDeviceCaps(dc_, LOGPIXELSX);
+  const double dpiY = GetDeviceCaps(dc_, LOGPIXELSY);
+  const int offsetX = GetDeviceCaps(dc_, PHYSICALOFFSETX);
+  const int offsetY = GetDeviceCaps(dc_, PHYSICALOFFSETY);
+  const int paperWidth = GetDeviceCaps(dc_, PHYSICALWIDTH);
+  const int paperHeight = GetDeviceCaps(dc_, PHYSICALHEIGHT);
+  const int printableWidth = GetDeviceCaps(dc_, HORZRES);
+  const int printableHeight = GetDeviceCaps(dc_, VERTRES);
+  const TextArea area = TextAreaOf({paperWidth * 72 / dpiX, paperHeight * 72 / dpiY,
+                                    offsetX * 72 / dpiX, offsetY * 72 / dpiY,
+                                    (paperWidth - printableWidth - offsetX) * 72 / dpiX,
+                                    (paperHeight - printableHeight - offsetY) * 72 / dpiY});
+  left_ = static_cast<int>(std::ceil(area.left * dpiX / 72)) - offsetX;
+  top_ = static_cast<int>(std::ceil(area.top * dpiY / 72)) - offsetY;
+  width_ = static_cast<int>(std::floor(area.width * dpiX / 72));
+  height_ = static_cast<int>(std::floor(area.height * dpiY / 72));
+  MakeFont(static_cast<int>(std::lround(fontPoints_ * dpiY / 72.0)));
   BeginPage();
+}
+
+void GdiPrinter::MakeFont(int height) {
+  HFONT font = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FIXED_PITCH | FF_MODERN, fontName_.c_str());
+  if (!font) {
+    RaiseLastError();
+  }
+  if (inPage_) {
+    SelectObject(dc_, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc_, &metrics);
+    lineHeight_ = metrics.tmHeight + metrics.tmExternalLeading;
+  }
+  if (font_) {
+    DeleteObject(font_);
+  }
+  font_ = font;
+}
+
+int GdiPrinter::CharacterAdvance() {
+  SIZE size{};
+  GetTextExtentPoint32W(dc_, L"M", 1, &size);
+  return size.cx;
 }
 
 void GdiPrinter::BeginPage() {
@@ -120,11 +175,12 @@ void GdiPrinter::EndPage() {
 }
 
 void GdiPrinter::PrintLine(const std::wstring& line) {
-  if (lineTop_ > 0 && lineTop_ + lineHeight_ > pageHeight_) {
+  if (lineTop_ > 0 && lineTop_ + lineHeight_ > height_) {
     EndPage();
     BeginPage();
   }
-  if (!line.empty() && !TextOutW(dc_, 0, lineTop_, line.c_str(), static_cast<int>(line.size()))) {
+  if (!line.empty() &&
+      !TextOutW(dc_, left_, top_ + lineTop_, line.c_str(), static_cast<int>(line.size()))) {
     RaiseLastError();
   }
   lineTop_ += lineHeight_;

@@ -19,6 +19,9 @@
 #include "Utf8.h"
 #if KUITTI_PDF_COPY
 #include "PdfCopy.h"
+#else
+#include "TextPdf.h"
+#include "WholeFile.h"
 #endif
 
 namespace {
@@ -27,14 +30,11 @@ constexpr int kFound = 0;
 constexpr int kNotFound = 1;
 constexpr int kFailed = 2;
 
-// The --pdf option, and where the setting and the decimal separator come from, depend on the
-// platform: the Windows build has no PDF writer.
+// How --pdf writes, and where the setting and the decimal separator come from, depend on the
+// platform.
 constexpr std::string_view kUsage =
     "Käyttö: kuittikopio-text [--data KANSIO]"
-#if KUITTI_PDF_COPY
-    " [--pdf TIEDOSTO]"
-#endif
-    " [--] SYÖTE\n"
+    " [--pdf TIEDOSTO] [--] SYÖTE\n"
     "        kuittikopio-text [--data KANSIO] --find [--date PÄIVÄ | --from PÄIVÄ --to PÄIVÄ]\n"
     "                         [--amount SUMMA] [--product KOODI] [--number NUMERO]\n"
     "        kuittikopio-text --help | --version\n";
@@ -69,6 +69,11 @@ constexpr std::string_view kDescription =
     "                   ilman tulostinta A4); tiedosto korvataan kokonaan ja vain, kun kopio\n"
     "                   syntyi; laite tai nimetty putki kirjoitetaan sellaisenaan, ja - on\n"
     "                   vakiotuloste; näyttöä ei tarvita\n"
+#else
+    "  --pdf TIEDOSTO   kirjoita sen sijaan tiedostoon TIEDOSTO sivut, jotka \"Tulosta\"\n"
+    "                   tulostaisi A4-paperille (PDF, Courier 10 pt); tiedosto korvataan\n"
+    "                   kokonaan ja vain, kun kopio syntyi; laite tai nimetty putki\n"
+    "                   kirjoitetaan sellaisenaan, ja - on vakiotuloste\n"
 #endif
     "  --help           näytä tämä ohje\n"
     "  --version        näytä versio\n"
@@ -174,6 +179,24 @@ int Refuse(std::string_view mistake) {
   return kFailed;
 }
 
+// The pages "Tulosta" would print, as a PDF file: through Qt on the default printer's paper
+// where the program has Qt, made by the program itself on A4 where it has not.
+void WritePdf(std::string_view copy, const std::string& path) {
+#if KUITTI_PDF_COPY
+  kuitti::WritePdfCopy(copy, path);
+#else
+  const std::string pdf = kuitti::TextPdf(copy, kuitti::A4Paper());
+  if (path != "-") {
+    kuitti::WriteWholeFile(path, pdf);
+    return;
+  }
+  kuitti::WriteOutput(pdf);
+  if (!kuitti::FlushOutput()) {
+    throw kuitti::RuntimeError(kuitti::kDeviceIoError, "Vakiotulosteeseen ei voi kirjoittaa");
+  }
+#endif
+}
+
 std::string DataPathOf(const Arguments& arguments) {
   if (!arguments.hasData) {
     return kuitti::ReadDataPathSetting();
@@ -202,16 +225,6 @@ int kuitti::RunTextProgram(int argc, char** argv) {
     WriteOutput("kuittikopio-text " KUITTI_VERSION "\n");
     return kFound;
   }
-#if !KUITTI_PDF_COPY
-  if (arguments.hasPdf) {
-    // Before any fetch: the option cannot work here, whatever the voucher.
-    const RuntimeError noPdf(kDllLoadError,
-                             "Tämä versio ei kirjoita PDF-tiedostoja: valitsin --pdf ei ole "
-                             "käytettävissä Windowsissa.");
-    WriteError(std::string(noPdf.what()) + "\n");
-    return kFailed;
-  }
-#endif
   if (arguments.find) {
     const kuitti::FindOptions find = kuitti::ParseFindOptions(arguments.findOptions);
     if (!find.mistake.empty()) {
@@ -236,12 +249,10 @@ int kuitti::RunTextProgram(int argc, char** argv) {
     for (const std::string& warning : copy->warnings) {
       WriteError("Varoitus: " + warning + "\n");
     }
-#if KUITTI_PDF_COPY
     if (arguments.hasPdf) {
-      kuitti::WritePdfCopy(copy->text, arguments.pdfFile);
+      WritePdf(copy->text, arguments.pdfFile);
       return kFound;
     }
-#endif
     WriteOutput(copy->text);
     return FlushOutput() ? kFound : kFailed;
   } catch (const kuitti::RuntimeError& error) {

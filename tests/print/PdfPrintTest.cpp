@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include "QStringPrinting.h"
 #include "ReceiptPrinting.h"
 #include "SampleData.h"
+#include "TextPdf.h"
 
 namespace kuitti::test {
 namespace {
@@ -239,6 +241,57 @@ TEST_F(PdfPrintTest, OnReceiptRollsEveryColumnOfTheCopyIsPrinted) {
     }
     EXPECT_GT(rightmostInk, page.width() * 0.95) << "of " << page.width();
     EXPECT_LT(rightmostInk, page.width() - 1);
+  }
+}
+
+// The PDF made without Qt, for Windows: a sound document whose text is the copy's lines, on
+// every paper, within the text area of the shared rules.
+TEST_F(PdfPrintTest, TheDocumentMadeWithoutQtHoldsEveryLineWithinThePaper) {
+  const Rendered rendered = RenderWithText(Samples().directory, Samples().longVoucher);
+  ASSERT_EQ(rendered.exitCode, 0);
+  const std::string copy = rendered.out.toStdString() + "\r\n" + rendered.out.toStdString();
+  struct Case {
+    std::string name;
+    PrinterPage paper;
+    int pages;
+  };
+  const double mm = 72 / 25.4;
+  const std::vector<Case> cases = {
+      {"A4", A4Paper(), 2},
+      {"80 mm", {80 * mm, 297 * mm, 0, 0, 0, 0}, 1},
+      {"58 mm", {58 * mm, 297 * mm, 0, 0, 0, 0}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      QFile file(pdf);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      const std::string document = TextPdf(copy, c.paper);
+      file.write(document.data(), static_cast<qint64>(document.size()));
+    }
+    RunTool("qpdf", {QStringLiteral("--check"), pdf});
+    EXPECT_EQ(Pages(), c.pages);
+    const QStringList read =
+        InkedLines(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+    const QStringList expected = InkedLines(QString::fromStdString(copy));
+    ASSERT_EQ(read.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(read[i].simplified(), expected[i].simplified()) << "line " << i;
+    }
+    // Every word's box lies in the text area.
+    const TextArea area = TextAreaOf(c.paper);
+    const QString boxes = RunTool("pdftotext", {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression wordBox(QStringLiteral(
+        "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    int words = 0;
+    for (const QRegularExpressionMatch& match : wordBox.globalMatch(boxes)) {
+      ++words;
+      ASSERT_GE(match.captured(1).toDouble(), area.left - 0.5) << "word " << words;
+      ASSERT_GE(match.captured(2).toDouble(), area.top - 0.5) << "word " << words;
+      ASSERT_LE(match.captured(3).toDouble(), area.left + area.width + 0.5) << "word " << words;
+      ASSERT_LE(match.captured(4).toDouble(), area.top + area.height + 0.5) << "word " << words;
+    }
+    EXPECT_GT(words, expected.size());
   }
 }
 

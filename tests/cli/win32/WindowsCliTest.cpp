@@ -1,10 +1,12 @@
 // kuittikopio-text.exe as Windows runs it: Windows paths and the registry setting, arguments
-// in UTF-16, the regional decimal separator, and no PDF writer.
+// in UTF-16, the regional decimal separator, and the PDF it makes without Qt.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "DataFiles.h"
 #include "Golden.h"
@@ -162,30 +164,61 @@ TEST(WindowsRenderer, TheDecimalSeparatorIsTheUsersRegionalOne) {
   }
 }
 
-TEST(WindowsRenderer, NoPdfWriterAndNoWordOfItInTheHelp) {
+// --pdf as on Linux: the file appears whole or not at all, an existing file survives a failure,
+// a device is written into and "-" is standard output.
+TEST(WindowsRenderer, APdfIsWrittenWholeOrNotAtAll) {
   const NamedStore store("kassa");
   const Outcome help = RunText({"--help"});
-  EXPECT_EQ(help.exitCode, 0);
-  EXPECT_EQ(help.out.find("--pdf"), std::string::npos);
-  EXPECT_NE(help.out.find("VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat"),
-            std::string::npos);
+  EXPECT_NE(help.out.find("--pdf TIEDOSTO"), std::string::npos);
   EXPECT_EQ(help.out.find('\r'), std::string::npos) << "LF stays LF: binary mode";
 
   DataDirectory target;
-  const std::string pdf = Utf8(target.path() / "kopio.pdf");
-  // Refused before any fetch: a missing voucher or data directory gives the same answer.
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {"--data", store.Path(), "--pdf", pdf, "123456"},
-           {"--data", store.Path(), "--pdf", pdf, "999999"},
-           {"--data", store.Path() + "\\puuttuu", "--pdf", pdf, "123456"}}) {
-    const Outcome outcome = RunText(arguments);
-    EXPECT_EQ(outcome.exitCode, 2) << arguments.back();
+  const std::string folder = Utf8(target.path());
+  const std::string readOnly = folder + "\\vanha.pdf";
+  { std::ofstream(readOnly) << "vanha"; }
+  ::SetFileAttributesW(std::filesystem::path(target.path() / "vanha.pdf").c_str(),
+                       FILE_ATTRIBUTE_READONLY);
+  struct Case {
+    std::string pdf;
+    std::string voucher;
+    int exitCode;
+    std::string err;
+  };
+  const std::vector<Case> cases = {
+      {folder + "\\kopio.pdf", "123456", 0, ""},
+      {folder + "\\kopio.pdf", "000042", 0, ""},
+      {"NUL", "123456", 0, ""},
+      {folder + "\\ei.pdf", "999999", 1, "Kuittia ei löydy tositenumerolla M999999-001\n"},
+      {readOnly, "123456", 2, "Virhe 75: Tiedostoa ei voi kirjoittaa: " + readOnly + "\n"},
+      {folder + "\\puuttuu\\kopio.pdf", "123456", 2,
+       "Virhe 76: Hakemistoa ei löydy: " + folder + "\\puuttuu\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = RunText({"--data", store.Path(), "--pdf", c.pdf, c.voucher});
+    EXPECT_EQ(outcome.exitCode, c.exitCode) << c.pdf << " " << c.voucher;
+    EXPECT_EQ(outcome.err, c.err) << c.pdf;
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err,
-              "Virhe 48: Tämä versio ei kirjoita PDF-tiedostoja: valitsin --pdf ei ole "
-              "käytettävissä Windowsissa.\n");
   }
-  EXPECT_FALSE(std::filesystem::exists(target.path() / "kopio.pdf"));
+  // The second copy replaced the first, whole; nothing else was left behind.
+  const std::string pdf = ReadFileBytes(target.path() / "kopio.pdf");
+  EXPECT_TRUE(pdf.starts_with("%PDF-1.4\n")) << pdf.substr(0, 20);
+  EXPECT_TRUE(pdf.ends_with("%%EOF\n"));
+  EXPECT_NE(pdf.find("(Kuittikopio, tositenumero M000042-001) Tj"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(target.path() / "vanha.pdf"), "vanha");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(target.path())) {
+    names.push_back(Utf8(entry.path().filename()));
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"kopio.pdf", "vanha.pdf"}));
+  ::SetFileAttributesW(std::filesystem::path(target.path() / "vanha.pdf").c_str(),
+                       FILE_ATTRIBUTE_NORMAL);
+
+  const Outcome standardOutput = RunText({"--data", store.Path(), "--pdf", "-", "123456"});
+  EXPECT_EQ(standardOutput.exitCode, 0) << standardOutput.err;
+  EXPECT_TRUE(standardOutput.out.starts_with("%PDF-1.4\n"));
+  EXPECT_NE(standardOutput.out.find("(Kuittikopio, tositenumero M123456-001) Tj"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,134 @@
+#include "TextPdf.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "CodePage.h"
+#include "Utf8.h"
+
+namespace kuitti {
+namespace {
+
+constexpr double kPreferredSize = 10;
+// Courier's advance is 600/1000 em, and the line spacing that of "courier new", which the
+// printed copy asks for: its ascent and descent come to 1.1328 em.
+constexpr double kAdvancePerPoint = 0.6;
+constexpr double kLineSpacingPerPoint = 1.1328;
+constexpr double kAscentPerPoint = 0.8325;
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", value);
+  return text;
+}
+
+// A line as a PDF string of Windows-1252 bytes, the delimiters and the upper half escaped.
+std::string PdfString(std::string_view utf8) {
+  std::string text = "(";
+  for (const char32_t c : DecodeUtf8(utf8)) {
+    const unsigned char byte = EncodeWindows1252(c).value_or('?');
+    if (byte == '(' || byte == ')' || byte == '\\') {
+      text += '\\';
+      text += static_cast<char>(byte);
+    } else if (byte < 0x20 || byte >= 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\%03o", byte);
+      text += escaped;
+    } else {
+      text += static_cast<char>(byte);
+    }
+  }
+  return text + ")";
+}
+
+std::vector<std::string_view> LinesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    lines.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) {
+      return lines;
+    }
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+}
+
+// The objects of a document, numbered from 1 in the order added, with the cross-reference
+// table that finds them.
+class PdfObjects {
+ public:
+  void Add(const std::string& body) {
+    offsets_.push_back(document_.size());
+    document_ += std::to_string(offsets_.size()) + " 0 obj\n" + body + "\nendobj\n";
+  }
+  static std::string Stream(const std::string& content) {
+    return "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content +
+           "\nendstream";
+  }
+  std::string Finish(int root, int info) {
+    const std::size_t table = document_.size();
+    document_ += "xref\n0 " + std::to_string(offsets_.size() + 1) + "\n0000000000 65535 f \n";
+    for (const std::size_t offset : offsets_) {
+      char entry[21];
+      std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
+      document_ += entry;
+    }
+    document_ += "trailer\n<< /Size " + std::to_string(offsets_.size() + 1) + " /Root " +
+                 std::to_string(root) + " 0 R /Info " + std::to_string(info) +
+                 " 0 R >>\nstartxref\n" + std::to_string(table) + "\n%%EOF\n";
+    return std::move(document_);
+  }
+
+ private:
+  std::string document_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+  std::vector<std::size_t> offsets_;
+};
+
+}  // namespace
+
+PrinterPage A4Paper() {
+  return {595.276, 841.89, 0, 0, 0, 0};
+}
+
+std::string TextPdf(std::string_view text, const PrinterPage& paper) {
+  const TextArea area = TextAreaOf(paper);
+  const double size = FittingFontSize(kPreferredSize, kAdvancePerPoint * kPreferredSize,
+                                      LongestLine(text), area.width);
+  const double spacing = kLineSpacingPerPoint * size;
+  const std::size_t perPage =
+      std::max<std::size_t>(1, static_cast<std::size_t>(std::floor(area.height / spacing)));
+  const std::vector<std::string_view> lines = LinesOf(text);
+  const std::size_t pages = (lines.size() + perPage - 1) / perPage;
+
+  // 1 catalogue, 2 page tree, 3 font, 4 document information, then each page and its content.
+  PdfObjects objects;
+  objects.Add("<< /Type /Catalog /Pages 2 0 R >>");
+  std::string kids;
+  for (std::size_t page = 0; page < pages; ++page) {
+    kids += (page == 0 ? "" : " ") + std::to_string(5 + 2 * page) + " 0 R";
+  }
+  objects.Add("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) + " >>");
+  objects.Add("<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
+  objects.Add("<< /Title (Kuittikopio) /Creator (kuittikopio) >>");
+  const std::string mediaBox =
+      "[0 0 " + Number(paper.paperWidth) + " " + Number(paper.paperHeight) + "]";
+  for (std::size_t page = 0; page < pages; ++page) {
+    std::string content = "BT\n/F1 " + Number(size) + " Tf\n" + Number(spacing) + " TL\n" +
+                          Number(area.left) + " " +
+                          Number(paper.paperHeight - area.top - kAscentPerPoint * size) + " Td\n";
+    for (std::size_t i = page * perPage; i < std::min(lines.size(), (page + 1) * perPage); ++i) {
+      content += PdfString(lines[i]) + " Tj T*\n";
+    }
+    content += "ET";
+    objects.Add("<< /Type /Page /Parent 2 0 R /MediaBox " + mediaBox +
+                " /Resources << /Font << /F1 3 0 R >> >> /Contents " +
+                std::to_string(6 + 2 * page) + " 0 R >>");
+    objects.Add(PdfObjects::Stream(content));
+  }
+  return objects.Finish(1, 4);
+}
+
+}  // namespace kuitti

@@ -187,6 +187,53 @@ for paper in Letter A4; do
 done
 echo "OK: the PDF copy followed the default printer from Letter to A4"
 
+echo "== receipt rolls: every column on 80 and 58 mm paper"
+# The queue's PPD with a roll of the given width in points as its default paper.
+roll_ppd() {  # roll_ppd NAME WIDTH
+  size="<</PageSize[$2 842]/ImagingBBox null>>setpagedevice"
+  sed -e "s/^\*Default\(PageSize\|PageRegion\|ImageableArea\|PaperDimension\): A4/*Default\1: $1/" \
+    -e "/^\*PageSize A4\//a *PageSize $1/$1: \"$size\"" \
+    -e "/^\*PageRegion A4\//a *PageRegion $1/$1: \"$size\"" \
+    -e "/^\*ImageableArea A4\//a *ImageableArea $1/$1: \"0 0 $2 842\"" \
+    -e "/^\*PaperDimension A4\//a *PaperDimension $1/$1: \"$2 842\"" \
+    /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+}
+# Every word of the PDF lies on its page's width, the longest lines reaching its right tenth.
+words_fit() {  # words_fit PDF WIDTH
+  page=$(pdfinfo "$1" | sed -n 's/^Page size: *\([0-9.]*\) x.*/\1/p')
+  awk -v a="$page" -v b="$2" 'BEGIN { exit !(a - b < 1 && b - a < 1) }' || {
+    echo "FAIL: $1 is $page points wide, not $2"
+    exit 1
+  }
+  pdftotext -bbox "$1" - | sed -n 's/.*xMax="\([0-9.]*\)".*/\1/p' |
+    awk -v w="$2" '{ if ($1 > max) max = $1 } END { exit !(max > 0.9 * w && max <= w) }' || {
+    echo "FAIL: the words of $1 do not end within the last tenth of its width"
+    exit 1
+  }
+}
+copy_lines=$("$text" --data "$work/data" "$voucher" | grep -c '[^[:space:]]')
+for roll in Roll80:226.77 Roll58:164.41; do
+  name=${roll%%:*}
+  width=${roll#*:}
+  roll_ppd "$name" "$width" >"$work/$name.ppd"
+  lpadmin -p "$queue" -P "$work/$name.ppd"
+  "$text" --data "$work/data" --pdf "$work/$name.pdf" "$voucher"
+  words_fit "$work/$name.pdf" "$width"
+  lines=$(pdftotext -layout "$work/$name.pdf" - | grep -c '[^[:space:]]' || true)
+  if [ "$lines" != "$copy_lines" ]; then
+    echo "FAIL: the PDF copy on $name has $lines lines with text, the copy $copy_lines"
+    exit 1
+  fi
+  ls "$pdf_dir" >"$work/before"
+  completed_before=$(lpstat -W completed -o "$queue" | wc -l)
+  run_driver '*PrintsOnTheDefaultPrinter'
+  wait_for 60 jobs_done || { echo "FAIL: no single completed job on $name"; exit 1; }
+  wait_for 30 new_pdf || { echo "FAIL: no PDF appeared in $pdf_dir"; exit 1; }
+  words_fit "$pdf_dir/$(new_pdf)" "$width"
+  echo "OK: on $name every column of the copy is on the paper, as PDF and printed"
+done
+lpadmin -p "$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+
 echo "== printing with the print server on a closed port"
 port=49151
 while [ -n "$(ss -Htan "( sport = :$port )")" ]; do

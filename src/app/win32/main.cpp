@@ -1,11 +1,16 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <stdlib.h>
 
+#include <string>
+
+#include "CallerOutput.h"
 #include "Form1Window.h"
 #include "GdiPrinter.h"
 #include "PlatformSettings.h"
 #include "SingleInstance.h"
+#include "WindowCommandLine.h"
 
 // The window program on Windows: one window per logon session, the data directory from the
 // registry setting, printing on the default printer through GDI.
@@ -13,6 +18,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // DLLs loaded from now on, by the program or by Windows for it, come from System32 only,
   // never from the program's folder.
   SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // Answered before the lock, as on Linux: they work while another instance runs.
+  const kuitti::WindowCommandLine commandLine = kuitti::ReadWindowCommandLine(__argc, __wargv);
+  switch (commandLine.request) {
+    case kuitti::WindowCommandLine::Request::kShowHelp:
+      kuitti::WriteToCaller(kuitti::kWindowHelp, false);
+      return 0;
+    case kuitti::WindowCommandLine::Request::kShowVersion:
+      kuitti::WriteToCaller("kuittikopio " KUITTI_VERSION "\n", false);
+      return 0;
+    case kuitti::WindowCommandLine::Request::kRefuse:
+      kuitti::WriteToCaller("kuittikopio: " + commandLine.mistake + "\n" + kuitti::kWindowUsage,
+                            true);
+      return 2;
+    case kuitti::WindowCommandLine::Request::kRun:
+      break;
+  }
   const kuitti::SingleInstance instance(L"Local\\Kuittikopio.Form1");
   if (!instance.IsFirst()) {
     kuitti::BringWindowToFront(kuitti::kForm1WindowClass);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ControlFonts.h"
+#include "CopyBoxFont.h"
 #include "EntryText.h"
 #include "FetchReport.h"
 #include "PlatformSettings.h"
@@ -233,7 +234,7 @@ void Form1Window::LayOut(UINT dpi) {
 
   DeleteObject(copyFont_);
   DeleteObject(textFont_);
-  copyFont_ = MakeFont(form1::kCopyFont, dpi);
+  copyFont_ = MakeCopyBoxFont(form1::kCopyFont, dpi);
   textFont_ = MakeMessageFont(dpi);
   for (const ControlLayout& layout : form1::kControls) {
     HWND control = ControlOf(layout.control);

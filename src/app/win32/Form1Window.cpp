@@ -6,6 +6,7 @@
 
 #include "ControlFonts.h"
 #include "CopyBoxFont.h"
+#include "CopyBoxPaint.h"
 #include "EntryText.h"
 #include "FetchReport.h"
 #include "PlatformSettings.h"
@@ -153,10 +154,10 @@ LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       }
       return 0;
     case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:  // sent instead while the box is read-only or disabled
       if (reinterpret_cast<HWND>(lParam) == ControlOf(Control::kText1)) {
-        const Rgb& grey = form1::kCopyBackground;
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(grey.red, grey.green, grey.blue));
-        return reinterpret_cast<LRESULT>(copyBackground_);
+        return reinterpret_cast<LRESULT>(PaintCopyBox(
+            reinterpret_cast<HDC>(wParam), copyBackground_, HighContrastWindowColours()));
       }
       break;
     case WM_ACTIVATE:

@@ -7,7 +7,8 @@ endif()
 if(NOT TARGET kuittikopio)
   return()
 endif()
-set(KUITTI_SUPPORT_LINK "" CACHE STRING
+# The support address the window shows at its foot, as a link.
+set(KUITTI_SUPPORT_LINK "http://www.kassatuki.example/" CACHE STRING
   "the support address of the installer's entry in Programs and Features (none when empty)")
 set(KUITTI_MSI ${PROJECT_BINARY_DIR}/kuittikopio-${PROJECT_VERSION}-win64.msi)
 set(msi_icon ${PROJECT_SOURCE_DIR}/src/app/win32/kuittikopio.ico)

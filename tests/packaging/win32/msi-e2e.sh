@@ -67,6 +67,7 @@ leftovers | grep -q '/Start Menu/Programs/Kuittikopio.lnk$' || fail "no Start-me
 [ "$(installed_versions)" = "$version" ] || fail "installed version '$(installed_versions)', not $version"
 [ "$(entry_value Publisher)" = "Velkamora Oy" ] || fail "publisher '$(entry_value Publisher)'"
 [ "$(entry_value NoModify)" = "0x1" ] || fail "Programs and Features offers Change"
+[ "$(entry_value HelpLink)" = "http://www.kassatuki.example/" ] || fail "support link '$(entry_value HelpLink)'"
 [ "$(icon_images)" = 5 ] || fail "the entry's icon has '$(icon_images)' images, not 5"
 printed=$("$wine" "$installed/kuittikopio-text.exe" --version </dev/null | tr -d '\r')
 [ "$printed" = "kuittikopio-text $version" ] || fail "the installed --version printed '$printed'"

@@ -13,6 +13,10 @@ constexpr wchar_t kScalingFace[] = L"Courier New";
 
 }  // namespace
 
+void DropCopyBoxMargins(HWND box) {
+  SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+}
+
 bool KeepsTheColumns(HFONT font, int pixels) {
   const HDC screen = GetDC(nullptr);
   const HGDIOBJ before = SelectObject(screen, font);

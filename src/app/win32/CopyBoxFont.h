@@ -12,6 +12,11 @@ namespace kuitti {
 // TrueType and scales to any DPI. Without a fixed pitch the copy's columns would be ragged.
 HFONT MakeCopyBoxFont(const FontRequest& request, UINT dpi);
 
+// Takes away the margins that an edit box gives a TrueType face (none for a bitmap face):
+// they would push the copy's last columns out of the box. WM_SETFONT sets them again, so this
+// follows every change of the font.
+void DropCopyBoxMargins(HWND box);
+
 // Whether the font keeps the copy's columns at the size asked for: fixed-pitch and, for a
 // bitmap face, a character height within one pixel of `pixels`.
 bool KeepsTheColumns(HFONT font, int pixels);

@@ -247,6 +247,7 @@ void Form1Window::LayOut(UINT dpi) {
     const HFONT font = layout.kind == ControlKind::kMultiLineBox ? copyFont_ : textFont_;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
+  DropCopyBoxMargins(ControlOf(Control::kText1));
 }
 
 void Form1Window::Command(int id) {

@@ -36,8 +36,21 @@ Measured Measure(HFONT font) {
           metrics.tmHeight - metrics.tmInternalLeading, line.cx};
 }
 
+// The width an edit box of the copy box's kind and of this width gives its text in the font.
+int TextWidthInABox(HFONT font, int width) {
+  const HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0,
+                                   width, 100, nullptr, nullptr, nullptr, nullptr);
+  SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  DropCopyBoxMargins(box);
+  RECT text{};
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  DestroyWindow(box);
+  return text.right - text.left;
+}
+
 // Whatever face is asked for and whatever the DPI, the copy box gets a fixed-pitch font of
-// the asked size whose 74 columns fill the box as the screen "Courier" does at 96 DPI.
+// the asked size whose 74 columns fill the box as the screen "Courier" does at 96 DPI, and
+// fit inside it.
 TEST(CopyBoxFont, FixedPitchAtTheAskedSizeFillingTheBoxAtEveryDpi) {
   struct Case {
     std::string_view face;
@@ -55,7 +68,6 @@ TEST(CopyBoxFont, FixedPitchAtTheAskedSizeFillingTheBoxAtEveryDpi) {
       request.face = c.face;
       const HFONT font = MakeCopyBoxFont(request, dpi);
       const Measured measured = Measure(font);
-      DeleteObject(font);
       const std::string why = std::string(c.face) + " at " + std::to_string(dpi) + " DPI";
       EXPECT_TRUE(measured.fixedPitch) << why;
       if (c.replaced) {
@@ -65,8 +77,10 @@ TEST(CopyBoxFont, FixedPitchAtTheAskedSizeFillingTheBoxAtEveryDpi) {
       const int pixels = static_cast<int>(std::lround(request.points * dpi / 72.0));
       EXPECT_LE(std::abs(measured.characterHeight - pixels), 1) << why;
       const int boxWidth = TwipsToPixels(box.place.width, static_cast<int>(dpi));
+      EXPECT_GE(TextWidthInABox(font, boxWidth), measured.lineWidth) << why;
       EXPECT_LE(measured.lineWidth, boxWidth) << why;
       EXPECT_GE(measured.lineWidth, boxWidth * 9 / 10) << why;
+      DeleteObject(font);
     }
   }
 }

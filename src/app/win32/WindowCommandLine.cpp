@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "CallerOutput.h"
 #include "WideText.h"
 
 namespace kuitti {
@@ -24,6 +25,8 @@ const char kWindowHelp[] =
     "Paluuarvo: 0 ikkuna suljettiin tai ohjelma oli jo auki, 2 virheellinen valitsin.\n";
 
 namespace {
+
+constexpr int kWrongOption = 2;
 
 bool IsOption(std::wstring_view argument, std::wstring_view name) {
   return (argument.starts_with(L"--") && argument.substr(2) == name) ||
@@ -62,6 +65,24 @@ WindowCommandLine ReadWindowCommandLine(int argc, const wchar_t* const* argv) {
     return {WindowCommandLine::Request::kRefuse, mistake};
   }
   return {};
+}
+
+std::optional<int> AnswerCommandLine(int argc, const wchar_t* const* argv) {
+  const WindowCommandLine commandLine = ReadWindowCommandLine(argc, argv);
+  switch (commandLine.request) {
+    case WindowCommandLine::Request::kShowHelp:
+      WriteToCaller(kWindowHelp, false);
+      return 0;
+    case WindowCommandLine::Request::kShowVersion:
+      WriteToCaller("kuittikopio " KUITTI_VERSION "\n", false);
+      return 0;
+    case WindowCommandLine::Request::kRefuse:
+      WriteToCaller("kuittikopio: " + commandLine.mistake + "\n" + kWindowUsage, true);
+      return kWrongOption;
+    case WindowCommandLine::Request::kRun:
+      break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace kuitti

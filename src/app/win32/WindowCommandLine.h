@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kuitti {
@@ -14,6 +15,10 @@ struct WindowCommandLine {
 
 // Reads the arguments, program name first; --help, /? and --version win over any mistake.
 WindowCommandLine ReadWindowCommandLine(int argc, const wchar_t* const* argv);
+
+// Answers a command line that asks for the help or the version, or is wrong, to whoever
+// started the program, and gives the exit status; nothing when the window is to open.
+std::optional<int> AnswerCommandLine(int argc, const wchar_t* const* argv);
 
 extern const char kWindowUsage[];  // the first line of the help
 extern const char kWindowHelp[];

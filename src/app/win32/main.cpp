@@ -3,9 +3,6 @@
 #include <commctrl.h>
 #include <stdlib.h>
 
-#include <string>
-
-#include "CallerOutput.h"
 #include "Form1Window.h"
 #include "GdiPrinter.h"
 #include "PlatformSettings.h"
@@ -19,20 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // never from the program's folder.
   SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   // Answered before the lock, as on Linux: they work while another instance runs.
-  const kuitti::WindowCommandLine commandLine = kuitti::ReadWindowCommandLine(__argc, __wargv);
-  switch (commandLine.request) {
-    case kuitti::WindowCommandLine::Request::kShowHelp:
-      kuitti::WriteToCaller(kuitti::kWindowHelp, false);
-      return 0;
-    case kuitti::WindowCommandLine::Request::kShowVersion:
-      kuitti::WriteToCaller("kuittikopio " KUITTI_VERSION "\n", false);
-      return 0;
-    case kuitti::WindowCommandLine::Request::kRefuse:
-      kuitti::WriteToCaller("kuittikopio: " + commandLine.mistake + "\n" + kuitti::kWindowUsage,
-                            true);
-      return 2;
-    case kuitti::WindowCommandLine::Request::kRun:
-      break;
+  if (const auto status = kuitti::AnswerCommandLine(__argc, __wargv)) {
+    return *status;
   }
   const kuitti::SingleInstance instance(L"Local\\Kuittikopio.Form1");
   if (!instance.IsFirst()) {

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -176,6 +178,41 @@ TEST_F(Form1WindowTest, TheCopyBoxAsksForBlackOnGreyOrTheHighContrastWindowColou
   }
   DeleteObject(greyBrush);
   SetSysColors(2, elements.data(), before.data());
+}
+
+// Moved to a monitor of another DPI, the copy box gets a fixed-pitch font of 9.75 points at
+// that DPI whose 74 columns fit its new width; back at 96 DPI, the screen "Courier" again.
+TEST_F(Form1WindowTest, TheCopyBoxFontFollowsTheDpi) {
+  const HWND copy = Of(Control::kText1);
+  for (const UINT dpi : {144u, 120u, 96u}) {
+    RECT suggested{};
+    GetWindowRect(form_.Handle(), &suggested);
+    SendMessageW(form_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const HDC dc = GetDC(copy);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(copy, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    wchar_t face[LF_FACESIZE]{};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    const std::wstring line(74, L'-');
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(copy, dc);
+    RECT text{};
+    SendMessageW(copy, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+
+    const int pixels = static_cast<int>(std::lround(9.75 * dpi / 72));
+    EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << dpi;
+    EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading - pixels), 1) << dpi;
+    EXPECT_LE(extent.cx, text.right - text.left) << dpi;
+    EXPECT_GE(extent.cx * 10, (text.right - text.left) * 9) << dpi;
+    if (dpi == 96) {
+      EXPECT_EQ(std::wstring(face), L"Courier");
+    }
+  }
 }
 
 TEST_F(Form1WindowTest, TabGoesThroughTheControlsInTheTablesOrder) {

@@ -7,10 +7,13 @@ endif()
 if(NOT TARGET kuittikopio)
   return()
 endif()
+# The support address the window shows at its foot, as a link.
+set(KUITTI_SUPPORT_LINK "http://www.kassatuki.example/" CACHE STRING
+  "the support address of the installer's entry in Programs and Features (none when empty)")
 set(KUITTI_MSI ${PROJECT_BINARY_DIR}/kuittikopio-${PROJECT_VERSION}-win64.msi)
 set(msi_icon ${PROJECT_SOURCE_DIR}/src/app/win32/kuittikopio.ico)
 add_custom_command(OUTPUT ${KUITTI_MSI}
-  COMMAND env STRIP=${CMAKE_STRIP} ${CMAKE_CURRENT_SOURCE_DIR}/make-msi ${PROJECT_VERSION} $<TARGET_FILE:kuittikopio>
+  COMMAND env STRIP=${CMAKE_STRIP} SUPPORT_LINK=${KUITTI_SUPPORT_LINK} ${CMAKE_CURRENT_SOURCE_DIR}/make-msi ${PROJECT_VERSION} $<TARGET_FILE:kuittikopio>
     $<TARGET_FILE:kuittikopio-text> ${msi_icon} ${KUITTI_MSI}
   DEPENDS kuittikopio kuittikopio-text ${msi_icon} ${CMAKE_CURRENT_SOURCE_DIR}/kuittikopio.wxs
     ${CMAKE_CURRENT_SOURCE_DIR}/make-msi

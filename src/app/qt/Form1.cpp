@@ -8,6 +8,7 @@
 
 #include "BusyCursor.h"
 #include "CommandButton.h"
+#include "CopyBoxPalette.h"
 #include "CopyTextBox.h"
 #include "DefaultPrinter.h"
 #include "FetchReport.h"
@@ -102,10 +103,7 @@ QWidget* Form1::Make(const ControlLayout& layout) {
     }
     case ControlKind::kMultiLineBox: {
       auto* box = new CopyTextBox(this, form1::kCopyFont);
-      QPalette palette = box->palette();
-      const Rgb& grey = form1::kCopyBackground;
-      palette.setColor(QPalette::Base, QColor(grey.red, grey.green, grey.blue));
-      box->setPalette(palette);
+      UseCopyBoxColours(box);
       box->SetCopyText(QtText(layout.text));
       control = box;
       break;

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "ControlFonts.h"
+#include "CopyBoxFont.h"
+#include "CopyBoxPaint.h"
 #include "EntryText.h"
 #include "FetchReport.h"
 #include "KeyChords.h"
@@ -167,10 +169,10 @@ LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       }
       return 0;
     case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:  // sent instead while the box is read-only or disabled
       if (reinterpret_cast<HWND>(lParam) == ControlOf(Control::kText1)) {
-        const Rgb& grey = form1::kCopyBackground;
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(grey.red, grey.green, grey.blue));
-        return reinterpret_cast<LRESULT>(copyBackground_);
+        return reinterpret_cast<LRESULT>(PaintCopyBox(
+            reinterpret_cast<HDC>(wParam), copyBackground_, HighContrastWindowColours()));
       }
       break;
     case WM_ACTIVATE:
@@ -248,7 +250,7 @@ void Form1Window::LayOut(UINT dpi) {
 
   DeleteObject(copyFont_);
   DeleteObject(textFont_);
-  copyFont_ = MakeFont(form1::kCopyFont, dpi);
+  copyFont_ = MakeCopyBoxFont(form1::kCopyFont, dpi);
   textFont_ = MakeMessageFont(dpi);
   for (const ControlLayout& layout : form1::kControls) {
     HWND control = ControlOf(layout.control);
@@ -260,6 +262,7 @@ void Form1Window::LayOut(UINT dpi) {
     const HFONT font = layout.kind == ControlKind::kMultiLineBox ? copyFont_ : textFont_;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
+  DropCopyBoxMargins(ControlOf(Control::kText1));
 }
 
 void Form1Window::CommandMessage(int id) {

@@ -1,15 +1,24 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <stdlib.h>
 
 #include "Form1Window.h"
 #include "GdiPrinter.h"
 #include "PlatformSettings.h"
 #include "SingleInstance.h"
+#include "WindowCommandLine.h"
 
 // The window program on Windows: one window per logon session, the data directory from the
 // registry setting, printing on the default printer through GDI.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  // DLLs loaded from now on, by the program or by Windows for it, come from System32 only,
+  // never from the program's folder.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // Answered before the lock, as on Linux: they work while another instance runs.
+  if (const auto status = kuitti::AnswerCommandLine(__argc, __wargv)) {
+    return *status;
+  }
   const kuitti::SingleInstance instance(L"Local\\Kuittikopio.Form1");
   if (!instance.IsFirst()) {
     kuitti::BringWindowToFront(kuitti::kForm1WindowClass);

@@ -1,23 +1,21 @@
 #include "DefaultPrinterName.h"
 
-#include <windows.h>
-// After windows.h, which it needs.
-#include <winspool.h>
-
 #include <vector>
 
 #include "PrinterProblem.h"
 #include "RuntimeError.h"
+#include "SpoolerApi.h"
 #include "WideText.h"
 #include "WindowsErrorText.h"
 
 namespace kuitti {
 
 std::wstring DefaultPrinterName() {
+  const SpoolerApi& spooler = Spooler();
   DWORD size = 0;
-  GetDefaultPrinterW(nullptr, &size);
+  spooler.getDefaultPrinter(nullptr, &size);
   std::wstring name(size, L'\0');
-  if (size == 0 || !GetDefaultPrinterW(name.data(), &size)) {
+  if (size == 0 || !spooler.getDefaultPrinter(name.data(), &size)) {
     throw RuntimeError(kPrinterError, "Oletustulostinta ei ole asetettu.");
   }
   name.resize(size - 1);  // the size counted the terminating zero
@@ -25,16 +23,17 @@ std::wstring DefaultPrinterName() {
 }
 
 void CheckPrinterReady(const std::wstring& name) {
+  const SpoolerApi& spooler = Spooler();
   HANDLE printer = nullptr;
-  if (!OpenPrinterW(const_cast<wchar_t*>(name.c_str()), &printer, nullptr)) {
+  if (!spooler.openPrinter(const_cast<wchar_t*>(name.c_str()), &printer, nullptr)) {
     throw RuntimeError(kPrinterError, WindowsErrorText(GetLastError()));
   }
   DWORD needed = 0;
-  GetPrinterW(printer, 2, nullptr, 0, &needed);
+  spooler.getPrinter(printer, 2, nullptr, 0, &needed);
   std::vector<BYTE> buffer(needed);
-  const bool read = needed > 0 && GetPrinterW(printer, 2, buffer.data(), needed, &needed);
+  const bool read = needed > 0 && spooler.getPrinter(printer, 2, buffer.data(), needed, &needed);
   const DWORD code = GetLastError();
-  ClosePrinter(printer);
+  spooler.closePrinter(printer);
   if (!read) {
     throw RuntimeError(kPrinterError, WindowsErrorText(code));
   }

@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "CopyBoxPaint.h"
 #include "DataFiles.h"
 #include "FakePrinter.h"
 #include "Fetch.h"
@@ -109,6 +114,105 @@ TEST_F(Form1WindowTest, TheCopyBoxShowsAtLeast36LinesInItsFixedPitchFont) {
   EXPECT_GE((text.bottom - text.top) / metrics.tmHeight, 36);
   const LONG style = GetWindowLongW(copy, GWL_STYLE);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
+}
+
+// The colours the copy box asks for when it is drawn: black on grey, whatever the system
+// colours; under a high-contrast theme (wine cannot turn one on, so the theme's colours are
+// handed over as Windows would give them), the theme's window text on its window colour.
+TEST_F(Form1WindowTest, TheCopyBoxAsksForBlackOnGreyOrTheHighContrastWindowColours) {
+  const std::array<int, 2> elements{COLOR_WINDOW, COLOR_WINDOWTEXT};
+  const std::array<COLORREF, 2> before{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+  const std::array<COLORREF, 2> highContrast{RGB(0, 0, 0), RGB(255, 255, 255)};
+  ASSERT_TRUE(SetSysColors(2, elements.data(), highContrast.data()));
+
+  struct Asked {
+    COLORREF text;
+    COLORREF background;
+    COLORREF brush;
+  };
+  const auto ask = [](const std::function<HBRUSH(HDC)>& paint) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    // Colours that neither the box nor the theme would ask for, so that none stays unset.
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    const HBRUSH brush = paint(dc);
+    LOGBRUSH logical{};
+    GetObjectW(brush, sizeof logical, &logical);
+    const Asked asked{GetTextColor(dc), GetBkColor(dc), logical.lbColor};
+    DeleteDC(dc);
+    return asked;
+  };
+  const COLORREF grey = RGB(224, 224, 224);
+  const HBRUSH greyBrush = CreateSolidBrush(grey);
+  struct Case {
+    const char* what;
+    std::function<HBRUSH(HDC)> paint;
+    Asked expected;
+  };
+  const std::vector<Case> cases = {
+      {"the window, the dark system colours not being a high-contrast theme",
+       [&](HDC dc) {
+         return reinterpret_cast<HBRUSH>(
+             SendMessageW(form_.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(Of(Control::kText1))));
+       },
+       {RGB(0, 0, 0), grey, grey}},
+      {"read-only",
+       [&](HDC dc) {
+         return reinterpret_cast<HBRUSH>(
+             SendMessageW(form_.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(Of(Control::kText1))));
+       },
+       {RGB(0, 0, 0), grey, grey}},
+      {"a high-contrast theme",
+       [&](HDC dc) {
+         return PaintCopyBox(dc, greyBrush, CopyBoxColours{{255, 255, 255}, {0, 0, 0}});
+       },
+       {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)}},
+  };
+  for (const Case& c : cases) {
+    const Asked asked = ask(c.paint);
+    EXPECT_EQ(asked.text, c.expected.text) << c.what;
+    EXPECT_EQ(asked.background, c.expected.background) << c.what;
+    EXPECT_EQ(asked.brush, c.expected.brush) << c.what;
+  }
+  DeleteObject(greyBrush);
+  SetSysColors(2, elements.data(), before.data());
+}
+
+// Moved to a monitor of another DPI, the copy box gets a fixed-pitch font of 9.75 points at
+// that DPI whose 74 columns fit its new width; back at 96 DPI, the screen "Courier" again.
+TEST_F(Form1WindowTest, TheCopyBoxFontFollowsTheDpi) {
+  const HWND copy = Of(Control::kText1);
+  for (const UINT dpi : {144u, 120u, 96u}) {
+    RECT suggested{};
+    GetWindowRect(form_.Handle(), &suggested);
+    SendMessageW(form_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const HDC dc = GetDC(copy);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(copy, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    wchar_t face[LF_FACESIZE]{};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    const std::wstring line(74, L'-');
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(copy, dc);
+    RECT text{};
+    SendMessageW(copy, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+
+    const int pixels = static_cast<int>(std::lround(9.75 * dpi / 72));
+    EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << dpi;
+    EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading - pixels), 1) << dpi;
+    EXPECT_LE(extent.cx, text.right - text.left) << dpi;
+    EXPECT_GE(extent.cx * 10, (text.right - text.left) * 9) << dpi;
+    if (dpi == 96) {
+      EXPECT_EQ(std::wstring(face), L"Courier");
+    }
+  }
 }
 
 TEST_F(Form1WindowTest, TabGoesThroughTheControlsInTheTablesOrder) {

@@ -164,6 +164,40 @@ TEST(WindowsRenderer, TheDecimalSeparatorIsTheUsersRegionalOne) {
   }
 }
 
+// "/?" is Windows' way of asking for help: both programs answer it as they answer --help,
+// the window program also to a redirected standard output.
+TEST(WindowsCommandLine, SlashQuestionMarkGivesTheHelp) {
+  const Outcome textHelp = RunText({"--help"});
+  const Outcome windowHelp =
+      RunProgram(KUITTI_WINDOW_BINARY, {{"--help"}, {"LC_ALL=fi_FI.UTF-8"}, ""});
+  EXPECT_EQ(windowHelp.exitCode, 0);
+  EXPECT_EQ(windowHelp.out.rfind("Käyttö: kuittikopio [/? | --help | --version]\n", 0), 0)
+      << windowHelp.out;
+  struct Case {
+    std::string program;
+    std::vector<std::string> arguments;
+    const Outcome& expected;
+  };
+  for (const Case& c : std::vector<Case>{{KUITTI_TEXT_BINARY, {"/?"}, textHelp},
+                                         {KUITTI_TEXT_BINARY, {"--data", "C:\\", "/?"}, textHelp},
+                                         {KUITTI_WINDOW_BINARY, {"/?"}, windowHelp},
+                                         {KUITTI_WINDOW_BINARY, {"-x", "/?"}, windowHelp}}) {
+    const Outcome outcome = RunProgram(c.program, {c.arguments, {"LC_ALL=fi_FI.UTF-8"}, ""});
+    EXPECT_EQ(outcome.exitCode, 0) << c.program << " " << c.arguments.back();
+    EXPECT_EQ(outcome.out, c.expected.out) << c.program << " " << c.arguments.back();
+  }
+  // After "--" it is what the user typed, a voucher that is not there.
+  EXPECT_EQ(RunText({"--data", "C:\\", "--", "/?"}).exitCode, 2);
+
+  const Outcome version = RunProgram(KUITTI_WINDOW_BINARY, {{"--version"}, {}, ""});
+  EXPECT_EQ(version.out, "kuittikopio " KUITTI_VERSION "\n");
+  const Outcome wrong = RunProgram(KUITTI_WINDOW_BINARY, {{"--tulosta"}, {}, ""});
+  EXPECT_EQ(wrong.exitCode, 2);
+  EXPECT_EQ(wrong.err,
+            "kuittikopio: tuntematon valitsin --tulosta\nKäyttö: kuittikopio [/? | --help | "
+            "--version]\n");
+}
+
 // --pdf as on Linux: the file appears whole or not at all, an existing file survives a failure,
 // a device is written into and "-" is standard output.
 TEST(WindowsRenderer, APdfIsWrittenWholeOrNotAtAll) {

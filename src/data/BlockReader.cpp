@@ -24,7 +24,7 @@ BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_
   for (std::size_t i = 0; i + 1 < used; ++i) {
     buffers_[i].block = first + i * stride;
   }
-  spare_.block = first + (used - 1) * stride;
+  buffers_[kBuffers].block = first + (used - 1) * stride;
   file_.AdviseSequential();
   if (blockCount_ > 1) {
     reader_ = std::thread([this] { ReadAhead(); });
@@ -46,23 +46,24 @@ std::span<unsigned char> BlockReader::NextBlock() {
   // The block before this one is done with; its buffer may take a block ahead.
   Release(nextBlock_);
   const std::uint64_t index = nextBlock_++;
-  Buffer* buffer = &buffers_[index % kBuffers];
+  std::size_t slot = index % kBuffers;
   std::uint64_t claimed = 0;
-  while (buffer->holds != index + 1) {
+  while (buffers_[slot].holds != index + 1) {
     if (Claim(index + kBuffers, claimed)) {
-      Read(claimed, buffers_[claimed % kBuffers]);
+      Read(claimed, claimed % kBuffers);
     } else if (!IsReadSoon(index)) {
       // The reading thread has most likely lost its core in the middle of this block: read it
       // again rather than wait for the thread to come back.
-      buffer = &spare_;
-      Read(index, spare_);
+      slot = kBuffers;
+      Read(index, slot);
     }
   }
-  if (buffer->error) {
-    std::rethrow_exception(buffer->error);
+  const Buffer& buffer = buffers_[slot];
+  if (buffer.error) {
+    std::rethrow_exception(buffer.error);
   }
-  found_ = buffer;
-  return {buffer->block, buffer->size};
+  slot_ = slot;
+  return {buffer.block, buffer.size};
 }
 
 bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
@@ -76,7 +77,8 @@ bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
   return false;
 }
 
-bool BlockReader::Read(std::uint64_t index, Buffer& buffer) {
+bool BlockReader::Read(std::uint64_t index, std::size_t slot) {
+  Buffer& buffer = buffers_[slot];
   buffer.error = nullptr;
   try {
     const std::uint64_t offset = index * blockSize_;
@@ -85,8 +87,7 @@ bool BlockReader::Read(std::uint64_t index, Buffer& buffer) {
     const std::size_t got = ReadFully(file_, static_cast<std::int64_t>(offset), block);
     std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), 0);
     if (examine_) {
-      buffer.found.clear();
-      examine_(block, buffer.found);
+      examine_(slot, index, block);
     }
   } catch (...) {
     buffer.error = std::current_exception();
@@ -124,7 +125,7 @@ void BlockReader::ReadAhead() {
   std::uint64_t index = 0;
   while (!stop_) {
     if (Claim(released_ + kBuffers, index)) {
-      if (!Read(index, buffers_[index % kBuffers])) {
+      if (!Read(index, index % kBuffers)) {
         return;
       }
     } else if (unclaimed_ >= blockCount_) {

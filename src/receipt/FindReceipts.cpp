@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstring>
 #include <new>
 #include <optional>
 #include <tuple>
@@ -39,10 +38,11 @@ struct PickedRow {
 
 // Picks, from the rows of a block, those that pass `rough`, a first look at every row, and
 // then `test`. The offsets are noted with no call, no branch and no byte stored, so that the
-// compiler keeps the criteria in registers; then what is kept of the rows is packed.
+// compiler keeps the criteria in registers; then what is kept of the rows is made.
 template <typename Rough, typename Test>
-PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
-  return [rough, test](std::span<const unsigned char> rows, std::vector<unsigned char>& entries) {
+PickedRecordScanner<PickedRow>::Pick RowsThat(Rough rough, Test test) {
+  return [rough, test](std::span<const unsigned char> rows, std::int64_t,
+                       std::vector<PickedRow>& picked) {
     constexpr std::size_t kLength = ReceiptRowRecord::kLength;
     std::vector<std::uint32_t> offsets(rows.size() / kLength);
     std::size_t candidates = 0;
@@ -55,13 +55,10 @@ PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
       offsets[count] = offsets[i];
       count += test(rows.data() + offsets[i]);
     }
-    entries.resize(count * sizeof(PickedRow));
+    picked.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
       const unsigned char* row = rows.data() + offsets[i];
-      // Made in place: one made aside and copied would be read back before its parts are
-      // all written, which stalls the copy.
-      new (entries.data() + i * sizeof(PickedRow))
-          PickedRow{HitOf(row), !RowCriteria::IsTotalsRow(row)};
+      picked.push_back(PickedRow{HitOf(row), !RowCriteria::IsTotalsRow(row)});
     }
   };
 }
@@ -70,12 +67,10 @@ PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
 template <typename Rough, typename Test, typename Visit>
 void ForEachPickedRow(RandomAccessFile& rows, std::int32_t count, Rough rough, Test test,
                       Visit visit) {
-  PickedRecordScanner scanner(rows, ReceiptRowRecord::kLength, count, sizeof(PickedRow),
-                              RowsThat(rough, test));
-  while (const unsigned char* entry = scanner.Next()) {
-    PickedRow row;
-    std::memcpy(&row, entry, sizeof row);
-    visit(row);
+  PickedRecordScanner<PickedRow> scanner(rows, ReceiptRowRecord::kLength, count,
+                                         RowsThat(rough, test));
+  while (const PickedRow* row = scanner.Next()) {
+    visit(*row);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "PickedRecordScanner.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace kuitti {
 
@@ -11,7 +12,13 @@ std::uint64_t RecordBytes(int recordLength, std::int32_t recordCount) {
 
 std::size_t WholeRecordBlock(std::size_t blockSize, int recordLength, std::int32_t recordCount) {
   const auto length = static_cast<std::size_t>(recordLength);
-  const std::size_t block = std::max<std::size_t>(blockSize / length, 1) * length;
+  // Whole pages as well, where they fit, so that every read starts on a page of the file and
+  // the kernel copies whole pages to a page-aligned buffer.
+  constexpr std::size_t kPage = 4096;
+  const std::size_t pages = std::lcm(length, kPage);
+  const std::size_t block = blockSize >= pages
+                                ? blockSize / pages * pages
+                                : std::max<std::size_t>(blockSize / length, 1) * length;
   return std::clamp<std::uint64_t>(RecordBytes(recordLength, recordCount), length, block);
 }
 

@@ -31,8 +31,8 @@ class PickedRecordScanner {
   using Pick = std::function<void(std::span<const unsigned char> records, std::int64_t first,
                                   std::vector<Entry>& entries)>;
 
-  // 1 MiB per read: the kernel copies a large read markedly faster than a few smaller ones on
-  // some processors, and each block is picked over while it is still in its core's cache.
+  // About 1 MiB per read: on an AMD EPYC the kernel copied a warm 1 GB file in 1 MiB reads in
+  // about 0.6 of the time it took in 128 KiB reads.
   static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 20;
 
   PickedRecordScanner(RandomAccessFile& file, int recordLength, std::int32_t recordCount, Pick pick,

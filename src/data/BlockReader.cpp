@@ -6,21 +6,18 @@
 namespace kuitti {
 
 BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-                         std::size_t headroom, Examine examine)
+                         Examine examine)
     : file_(file),
       examine_(std::move(examine)),
       total_(total),
       blockSize_(blockSize),
       blockCount_((total + blockSize - 1) / blockSize) {
   const std::size_t used = std::min<std::uint64_t>(blockCount_, kBuffers) + 1;
-  // Each block starts page-aligned, its headroom just before it: the kernel copies into an
-  // aligned buffer markedly faster.
-  const std::size_t stride =
-      (headroom + blockSize_ + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
-  storage_.resize(used * stride + kReadAlignment);
-  const auto base = reinterpret_cast<std::uintptr_t>(storage_.data()) + headroom;
-  unsigned char* first =
-      storage_.data() + headroom + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
+  // Each block starts page-aligned: the kernel copies into an aligned buffer markedly faster.
+  const std::size_t stride = (blockSize_ + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+  storage_ = std::make_unique_for_overwrite<unsigned char[]>(used * stride + kReadAlignment);
+  const auto base = reinterpret_cast<std::uintptr_t>(storage_.get());
+  unsigned char* first = storage_.get() + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
   for (std::size_t i = 0; i + 1 < used; ++i) {
     buffers_[i].block = first + i * stride;
   }

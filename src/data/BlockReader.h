@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <thread>
@@ -24,8 +25,10 @@ namespace kuitti {
 // the caller comes to the block that failed.
 class BlockReader {
  public:
-  // The buffers a block may be read into, numbered 0 to kSlots - 1.
-  static constexpr std::size_t kSlots = 9;
+  // The buffers a block may be read into, numbered 0 to kSlots - 1: four blocks read ahead
+  // and the caller's spare. That keeps two threads busy; every further buffer's pages would
+  // cost each run their first touch (a megabyte block is 256 page faults).
+  static constexpr std::size_t kSlots = 5;
 
   // Looks a block over as soon as it is read, on the thread that read it, while its bytes are
   // still in that core's cache; what it finds it keeps by the slot, until the slot's next
@@ -33,10 +36,9 @@ class BlockReader {
   using Examine = std::function<void(std::size_t slot, std::uint64_t index,
                                      std::span<const unsigned char> block)>;
 
-  // Every block but the last holds blockSize bytes; `headroom` bytes before each block are
-  // free for the caller's use.
+  // Every block but the last holds blockSize bytes.
   BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-              std::size_t headroom, Examine examine = {});
+              Examine examine = {});
   ~BlockReader();
   BlockReader(const BlockReader&) = delete;
   BlockReader& operator=(const BlockReader&) = delete;
@@ -74,8 +76,8 @@ class BlockReader {
   std::uint64_t total_;
   std::size_t blockSize_;
   std::uint64_t blockCount_;
-  std::uint64_t nextBlock_ = 0;  // the next block handed out
-  std::vector<unsigned char> storage_;
+  std::uint64_t nextBlock_ = 0;               // the next block handed out
+  std::unique_ptr<unsigned char[]> storage_;  // not cleared: every block is read in whole
   // The last one is the caller's own, for a block the reading thread is slow to finish.
   Buffer buffers_[kSlots];
   std::size_t slot_ = kBuffers;  // of the block last handed out

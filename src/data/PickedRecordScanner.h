@@ -42,7 +42,7 @@ class PickedRecordScanner {
                          static_cast<std::size_t>(recordLength)),
         reader_(
             file, RecordBytes(recordLength, recordCount),
-            recordsPerBlock_ * static_cast<std::size_t>(recordLength), 0,
+            recordsPerBlock_ * static_cast<std::size_t>(recordLength),
             [this](std::size_t slot, std::uint64_t index, std::span<const unsigned char> block) {
               std::vector<Entry>& entries = found_[slot];
               entries.clear();

@@ -9,7 +9,6 @@
 #include <mutex>
 #include <span>
 #include <thread>
-#include <vector>
 
 #include "FileAccess.h"
 

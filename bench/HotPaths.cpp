@@ -8,9 +8,9 @@
 
 #include "LookUpProduct.h"
 #include "MemoryFile.h"
+#include "PickedRecordScanner.h"
 #include "ReceiptCopy.h"
 #include "ReceiptSearch.h"
-#include "RecordScanner.h"
 #include "Records.h"
 #include "RowSelector.h"
 
@@ -77,10 +77,19 @@ void ScanOfMemoryFile(benchmark::State& state) {
   const auto file = files.OpenShared("rows");
   const kuitti::RowSelector selector("123456");
   for (auto _ : state) {
-    kuitti::RecordScanner scanner(*file, ReceiptRowRecord::kLength, 100000);
+    kuitti::PickedRecordScanner<std::size_t> scanner(
+        *file, ReceiptRowRecord::kLength, 100000,
+        [&selector](std::span<const unsigned char> rows, std::int64_t,
+                    std::vector<std::size_t>& rendered) {
+          for (std::size_t at = 0; at < rows.size(); at += ReceiptRowRecord::kLength) {
+            if (selector.IsRendered(rows.data() + at)) {
+              rendered.push_back(at);
+            }
+          }
+        });
     int rendered = 0;
-    while (const unsigned char* row = scanner.Next()) {
-      rendered += selector.IsRendered(row);
+    while (scanner.Next()) {
+      ++rendered;
     }
     benchmark::DoNotOptimize(rendered);
   }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "FuzzInput.h"
+#include "ListingLine.h"
 #include "MemoryFile.h"
 #include "ReceiptCopy.h"
 #include "ReceiptSearch.h"

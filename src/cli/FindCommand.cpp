@@ -5,6 +5,7 @@
 
 #include "Console.h"
 #include "FetchErrorReport.h"
+#include "ListingLine.h"
 #include "PlatformSettings.h"
 #include "RuntimeError.h"
 #include "SearchTerms.h"

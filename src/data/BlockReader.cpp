@@ -6,25 +6,22 @@
 namespace kuitti {
 
 BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-                         std::size_t headroom, Examine examine)
+                         Examine examine)
     : file_(file),
       examine_(std::move(examine)),
       total_(total),
       blockSize_(blockSize),
       blockCount_((total + blockSize - 1) / blockSize) {
   const std::size_t used = std::min<std::uint64_t>(blockCount_, kBuffers) + 1;
-  // Each block starts page-aligned, its headroom just before it: the kernel copies into an
-  // aligned buffer markedly faster.
-  const std::size_t stride =
-      (headroom + blockSize_ + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
-  storage_.resize(used * stride + kReadAlignment);
-  const auto base = reinterpret_cast<std::uintptr_t>(storage_.data()) + headroom;
-  unsigned char* first =
-      storage_.data() + headroom + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
+  // Each block starts page-aligned: the kernel copies into an aligned buffer markedly faster.
+  const std::size_t stride = (blockSize_ + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+  storage_ = std::make_unique_for_overwrite<unsigned char[]>(used * stride + kReadAlignment);
+  const auto base = reinterpret_cast<std::uintptr_t>(storage_.get());
+  unsigned char* first = storage_.get() + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
   for (std::size_t i = 0; i + 1 < used; ++i) {
     buffers_[i].block = first + i * stride;
   }
-  spare_.block = first + (used - 1) * stride;
+  buffers_[kBuffers].block = first + (used - 1) * stride;
   file_.AdviseSequential();
   if (blockCount_ > 1) {
     reader_ = std::thread([this] { ReadAhead(); });
@@ -46,23 +43,24 @@ std::span<unsigned char> BlockReader::NextBlock() {
   // The block before this one is done with; its buffer may take a block ahead.
   Release(nextBlock_);
   const std::uint64_t index = nextBlock_++;
-  Buffer* buffer = &buffers_[index % kBuffers];
+  std::size_t slot = index % kBuffers;
   std::uint64_t claimed = 0;
-  while (buffer->holds != index + 1) {
+  while (buffers_[slot].holds != index + 1) {
     if (Claim(index + kBuffers, claimed)) {
-      Read(claimed, buffers_[claimed % kBuffers]);
+      Read(claimed, claimed % kBuffers);
     } else if (!IsReadSoon(index)) {
       // The reading thread has most likely lost its core in the middle of this block: read it
       // again rather than wait for the thread to come back.
-      buffer = &spare_;
-      Read(index, spare_);
+      slot = kBuffers;
+      Read(index, slot);
     }
   }
-  if (buffer->error) {
-    std::rethrow_exception(buffer->error);
+  const Buffer& buffer = buffers_[slot];
+  if (buffer.error) {
+    std::rethrow_exception(buffer.error);
   }
-  found_ = buffer;
-  return {buffer->block, buffer->size};
+  slot_ = slot;
+  return {buffer.block, buffer.size};
 }
 
 bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
@@ -76,7 +74,8 @@ bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
   return false;
 }
 
-bool BlockReader::Read(std::uint64_t index, Buffer& buffer) {
+bool BlockReader::Read(std::uint64_t index, std::size_t slot) {
+  Buffer& buffer = buffers_[slot];
   buffer.error = nullptr;
   try {
     const std::uint64_t offset = index * blockSize_;
@@ -85,8 +84,7 @@ bool BlockReader::Read(std::uint64_t index, Buffer& buffer) {
     const std::size_t got = ReadFully(file_, static_cast<std::int64_t>(offset), block);
     std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), 0);
     if (examine_) {
-      buffer.found.clear();
-      examine_(block, buffer.found);
+      examine_(slot, index, block);
     }
   } catch (...) {
     buffer.error = std::current_exception();
@@ -124,7 +122,7 @@ void BlockReader::ReadAhead() {
   std::uint64_t index = 0;
   while (!stop_) {
     if (Claim(released_ + kBuffers, index)) {
-      if (!Read(index, buffers_[index % kBuffers])) {
+      if (!Read(index, index % kBuffers)) {
         return;
       }
     } else if (unclaimed_ >= blockCount_) {

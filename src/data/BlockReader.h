@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <thread>
-#include <vector>
 
 #include "FileAccess.h"
 
@@ -24,16 +24,20 @@ namespace kuitti {
 // the caller comes to the block that failed.
 class BlockReader {
  public:
-  // Looks a block over as soon as it is read, on the thread that read it, while its bytes are
-  // still in that core's cache, and keeps what it found; it must be safe to run on two
-  // threads at once.
-  using Examine =
-      std::function<void(std::span<const unsigned char> block, std::vector<unsigned char>& found)>;
+  // The buffers a block may be read into, numbered 0 to kSlots - 1: four blocks read ahead
+  // and the caller's spare. That keeps two threads busy; every further buffer's pages would
+  // cost each run their first touch (a megabyte block is 256 page faults).
+  static constexpr std::size_t kSlots = 5;
 
-  // Every block but the last holds blockSize bytes; `headroom` bytes before each block are
-  // free for the caller's use.
+  // Looks a block over as soon as it is read, on the thread that read it, while its bytes are
+  // still in that core's cache; what it finds it keeps by the slot, until the slot's next
+  // block. It must be safe to run on two threads at once, for different slots.
+  using Examine = std::function<void(std::size_t slot, std::uint64_t index,
+                                     std::span<const unsigned char> block)>;
+
+  // Every block but the last holds blockSize bytes.
   BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
-              std::size_t headroom, Examine examine = {});
+              Examine examine = {});
   ~BlockReader();
   BlockReader(const BlockReader&) = delete;
   BlockReader& operator=(const BlockReader&) = delete;
@@ -41,11 +45,11 @@ class BlockReader {
   // The next block; it stays valid until the next call. Must not be called after the last.
   std::span<unsigned char> NextBlock();
   bool AtEnd() const { return nextBlock_ == blockCount_; }
-  // What the examination found in the block NextBlock last gave.
-  const std::vector<unsigned char>& Found() const { return found_->found; }
+  // The slot of the block NextBlock last gave.
+  std::size_t Slot() const { return slot_; }
 
  private:
-  static constexpr std::size_t kBuffers = 8;
+  static constexpr std::size_t kBuffers = kSlots - 1;  // and the spare
   static constexpr std::size_t kReadAlignment = 4096;
   static constexpr std::uint64_t kNobodyWaits = UINT64_MAX;
 
@@ -53,7 +57,6 @@ class BlockReader {
     unsigned char* block = nullptr;
     std::size_t size = 0;
     std::exception_ptr error;
-    std::vector<unsigned char> found;
     std::atomic<std::uint64_t> holds = 0;  // the number of the block read into it, plus one
   };
 
@@ -61,7 +64,7 @@ class BlockReader {
   // free: the caller is done with the block before in it, and that block's read has ended.
   bool Claim(std::uint64_t limit, std::uint64_t& index);
   // Whether it was read without an error, which is otherwise kept in the buffer.
-  bool Read(std::uint64_t index, Buffer& buffer);
+  bool Read(std::uint64_t index, std::size_t slot);
   // Whether the block, being read by the other thread, is ready after a short spin.
   bool IsReadSoon(std::uint64_t index) const;
   void Release(std::uint64_t count);
@@ -72,11 +75,11 @@ class BlockReader {
   std::uint64_t total_;
   std::size_t blockSize_;
   std::uint64_t blockCount_;
-  std::uint64_t nextBlock_ = 0;  // the next block handed out
-  std::vector<unsigned char> storage_;
-  Buffer buffers_[kBuffers];
-  Buffer spare_;  // the caller's own, for a block the reading thread is slow to finish
-  const Buffer* found_ = &spare_;  // the buffer of the block last handed out
+  std::uint64_t nextBlock_ = 0;               // the next block handed out
+  std::unique_ptr<unsigned char[]> storage_;  // not cleared: every block is read in whole
+  // The last one is the caller's own, for a block the reading thread is slow to finish.
+  Buffer buffers_[kSlots];
+  std::size_t slot_ = kBuffers;  // of the block last handed out
 
   std::atomic<std::uint64_t> unclaimed_ = 0;  // the lowest block nobody reads yet
   std::atomic<std::uint64_t> released_ = 0;   // blocks the caller is done with

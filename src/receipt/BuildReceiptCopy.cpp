@@ -1,15 +1,18 @@
+#include <algorithm>
+#include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "AmountText.h"
 #include "CopyWarnings.h"
 #include "DateTimeText.h"
 #include "ItemColumns.h"
 #include "LookUpProduct.h"
+#include "PickedRecordScanner.h"
 #include "ReceiptCopy.h"
 #include "ReceiptLayout.h"
 #include "RecordFile.h"
-#include "RecordScanner.h"
 #include "RowSelector.h"
 #include "RuntimeError.h"
 #include "TextTrim.h"
@@ -20,6 +23,12 @@ namespace kuitti {
 namespace {
 
 using layout::kLineEnd;
+
+// A row of the voucher, with its place in the file for the errors that name it.
+struct RenderedRow {
+  std::int32_t recordNumber = 0;
+  std::array<unsigned char, ReceiptRowRecord::kLength> bytes{};
+};
 
 // A text field as shown, character by character.
 template <std::size_t N>
@@ -163,17 +172,25 @@ std::optional<ReceiptCopy> BuildReceiptCopy(Module1& module, const DataFiles& fi
   const RowSelector selector(entry);
   CopyWarnings warnings(data.DataPath + std::string(kProductsFileName));
   bool found = false;
-  RecordScanner scanner(rows, ReceiptRowRecord::kLength, count);
-  std::int32_t recordNumber = 0;
-  while (const unsigned char* bytes = scanner.Next()) {
-    ++recordNumber;
-    if (!selector.IsRendered(bytes)) {
-      continue;
-    }
+  // The voucher's rows are picked out on the threads that read them (see PickedRecordScanner).
+  PickedRecordScanner<RenderedRow> scanner(
+      rows, ReceiptRowRecord::kLength, count,
+      [&selector](std::span<const unsigned char> records, std::int64_t first,
+                  std::vector<RenderedRow>& picked) {
+        constexpr std::size_t kLength = ReceiptRowRecord::kLength;
+        for (std::size_t offset = 0; offset < records.size(); offset += kLength) {
+          if (selector.IsRendered(records.data() + offset)) {
+            RenderedRow& row = picked.emplace_back();
+            row.recordNumber = static_cast<std::int32_t>(first + offset / kLength + 1);
+            std::copy_n(records.data() + offset, kLength, row.bytes.begin());
+          }
+        }
+      });
+  while (const RenderedRow* row = scanner.Next()) {
+    const std::int32_t recordNumber = row->recordNumber;
     found = true;
     try {
-      DecodeRecord(std::span<const unsigned char, ReceiptRowRecord::kLength>(
-                       bytes, ReceiptRowRecord::kLength),
+      DecodeRecord(std::span<const unsigned char, ReceiptRowRecord::kLength>(row->bytes),
                    data.receiptRow);
       copy += Shown(data.receiptRow.ProductCode);
       copy += layout::kAfterCode;

@@ -1,12 +1,9 @@
 #include <algorithm>
-#include <cstring>
 #include <new>
 #include <optional>
-#include <tuple>
+#include <utility>
 
-#include "AmountText.h"
 #include "CodePage.h"
-#include "DateTimeText.h"
 #include "OpenDataFiles.h"
 #include "PickedRecordScanner.h"
 #include "ReceiptLayout.h"
@@ -37,12 +34,32 @@ struct PickedRow {
   bool hasProduct = false;
 };
 
-// Picks, from the rows of a block, those that pass `rough`, a first look at every row, and
-// then `test`. The offsets are noted with no call, no branch and no byte stored, so that the
-// compiler keeps the criteria in registers; then what is kept of the rows is packed.
+PickedRow Picked(const unsigned char* row) {
+  return {HitOf(row), !RowCriteria::IsTotalsRow(row)};
+}
+
+// Picks, from the rows of a block, those that `test` passes.
+template <typename Test>
+PickedRecordScanner<PickedRow>::Pick RowsThat(Test test) {
+  return [test](std::span<const unsigned char> rows, std::int64_t, std::vector<PickedRow>& picked) {
+    // Rows that meet a day come in runs, and those of a total or a number are few: the branch
+    // on each row is well predicted.
+    for (std::size_t offset = 0; offset < rows.size(); offset += ReceiptRowRecord::kLength) {
+      if (test(rows.data() + offset)) {
+        picked.push_back(Picked(rows.data() + offset));
+      }
+    }
+  };
+}
+
+// Picks, from the rows of a block, those that pass `rough`, a first look at every row without
+// a branch, and then `test`. The offsets are noted with no call, no branch and no byte
+// stored, so that the compiler keeps the criteria in registers; then what is kept of the rows
+// is made.
 template <typename Rough, typename Test>
-PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
-  return [rough, test](std::span<const unsigned char> rows, std::vector<unsigned char>& entries) {
+PickedRecordScanner<PickedRow>::Pick RowsThat(Rough rough, Test test) {
+  return [rough, test](std::span<const unsigned char> rows, std::int64_t,
+                       std::vector<PickedRow>& picked) {
     constexpr std::size_t kLength = ReceiptRowRecord::kLength;
     std::vector<std::uint32_t> offsets(rows.size() / kLength);
     std::size_t candidates = 0;
@@ -50,32 +67,22 @@ PickedRecordScanner::Pick RowsThat(Rough rough, Test test) {
       offsets[candidates] = static_cast<std::uint32_t>(offset);
       candidates += rough(rows.data() + offset);
     }
-    std::size_t count = 0;
     for (std::size_t i = 0; i < candidates; ++i) {
-      offsets[count] = offsets[i];
-      count += test(rows.data() + offsets[i]);
-    }
-    entries.resize(count * sizeof(PickedRow));
-    for (std::size_t i = 0; i < count; ++i) {
       const unsigned char* row = rows.data() + offsets[i];
-      // Made in place: one made aside and copied would be read back before its parts are
-      // all written, which stalls the copy.
-      new (entries.data() + i * sizeof(PickedRow))
-          PickedRow{HitOf(row), !RowCriteria::IsTotalsRow(row)};
+      if (test(row)) {
+        picked.push_back(Picked(row));
+      }
     }
   };
 }
 
-// Visits the rows that `test` picks, as what is kept of them.
-template <typename Rough, typename Test, typename Visit>
-void ForEachPickedRow(RandomAccessFile& rows, std::int32_t count, Rough rough, Test test,
-                      Visit visit) {
-  PickedRecordScanner scanner(rows, ReceiptRowRecord::kLength, count, sizeof(PickedRow),
-                              RowsThat(rough, test));
-  while (const unsigned char* entry = scanner.Next()) {
-    PickedRow row;
-    std::memcpy(&row, entry, sizeof row);
-    visit(row);
+// Visits what is kept of the rows that `pick` picks.
+template <typename Visit>
+void ForEachPickedRow(RandomAccessFile& rows, std::int32_t count,
+                      PickedRecordScanner<PickedRow>::Pick pick, Visit visit) {
+  PickedRecordScanner<PickedRow> scanner(rows, ReceiptRowRecord::kLength, count, std::move(pick));
+  while (const PickedRow* row = scanner.Next()) {
+    visit(*row);
   }
 }
 
@@ -119,9 +126,13 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
     vouchers.emplace();
   }
   bool decidedTooEarly = false;
+  const auto mayMatter = [&test](const unsigned char* row) { return test.MayMatter(row); };
   ForEachPickedRow(
-      rows, count, [&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); },
-      [&test](const unsigned char* row) { return test.MayMatter(row); },
+      rows, count,
+      test.WantsProduct()
+          ? RowsThat([&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); },
+                     mayMatter)
+          : RowsThat(mayMatter),
       [&](const PickedRow& row) {
         if (!test.WantsProduct()) {
           Add(result, row.receipt, limit);
@@ -139,14 +150,14 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       });
   if (decidedTooEarly) {
     result = SearchResult();
-    ForEachPickedRow(
-        rows, count, [](const unsigned char*) { return true; },
-        [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); },
-        [&](const PickedRow& row) {
-          if (((*vouchers)[row.receipt.voucher.data()] & kHasProduct) != 0) {
-            Add(result, row.receipt, limit);
-          }
-        });
+    ForEachPickedRow(rows, count, RowsThat([&test](const unsigned char* row) {
+                       return test.MeetsRowCriteria(row);
+                     }),
+                     [&](const PickedRow& row) {
+                       if (((*vouchers)[row.receipt.voucher.data()] & kHasProduct) != 0) {
+                         Add(result, row.receipt, limit);
+                       }
+                     });
   }
   PutInFileOrder(result);
   return result;
@@ -171,46 +182,6 @@ std::string VoucherText(const ReceiptHit& hit) {
     AppendUtf8(text, layout::Shown(DecodeWindows1252(byte)));
   }
   return text;
-}
-
-void AppendListingLine(std::string& lines, const ReceiptHit& hit,
-                       std::string_view decimalSeparator) {
-  std::string amount;
-  hit.total.AppendAmountText(amount, decimalSeparator);
-  const std::size_t amountLength = Utf8Length(amount);
-  if (amountLength > layout::kTotalsAmountWidth) {
-    // Only a total past a hundred million loses its leading characters.
-    amount = RightAligned(amount, layout::kTotalsAmountWidth);
-  }
-  // Put together here and appended at once, as a search may list a hundred thousand receipts.
-  constexpr std::string_view kGap = "  ";
-  char line[1 + std::tuple_size_v<decltype(hit.voucher)> + layout::kVoucherSuffix.size() +
-            kLongestDateText + kTimeTextLength + 3 * kGap.size() + layout::kTotalsAmountWidth];
-  char* at = line;
-  *at++ = 'M';
-  // Printable ASCII stands for itself, as in nearly every voucher number.
-  const auto isPrintableAscii = [](unsigned char byte) { return byte >= 0x20 && byte < 0x7F; };
-  if (std::all_of(hit.voucher.begin(), hit.voucher.end(), isPrintableAscii)) {
-    at = std::copy(hit.voucher.begin(), hit.voucher.end(), at);
-  } else {
-    lines.append(line, static_cast<std::size_t>(at - line));
-    lines += VoucherText(hit);
-    at = line;
-  }
-  at = std::copy(layout::kVoucherSuffix.begin(), layout::kVoucherSuffix.end(), at);
-  at = std::copy(kGap.begin(), kGap.end(), at);
-  at = PutDateAndTimeText(at, hit.saleTime, kGap);
-  at = std::copy(kGap.begin(), kGap.end(), at);
-  at = std::fill_n(
-      at, layout::kTotalsAmountWidth - std::min(amountLength, layout::kTotalsAmountWidth), ' ');
-  lines.append(line, static_cast<std::size_t>(at - line));
-  lines += amount;
-}
-
-std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {
-  std::string line;
-  AppendListingLine(line, hit, decimalSeparator);
-  return line;
 }
 
 }  // namespace kuitti

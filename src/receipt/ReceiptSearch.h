@@ -59,11 +59,4 @@ SearchResult FindReceipts(const std::string& dataPath, FileSystem& fileSystem,
 // The six characters of the voucher number (UTF-8), control characters shown as spaces.
 std::string VoucherText(const ReceiptHit& hit);
 
-// "M" + VoucherText + "-001", two spaces, DateText, two spaces, TimeText, two spaces and the
-// total "0.00" right-aligned in 11 characters; no line end.
-std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator);
-// The same line appended to `lines`, for a listing made in large blocks.
-void AppendListingLine(std::string& lines, const ReceiptHit& hit,
-                       std::string_view decimalSeparator);
-
 }  // namespace kuitti

@@ -65,12 +65,10 @@ class RowCriteria {
     return MeetsRowCriteria(row);
   }
 
-  // A first test without a branch, true at least for every row that MayMatter: totals and
-  // item rows alternate irregularly, so a branch on which a row is would often be mispredicted.
+  // For a search with a product, a first test without a branch, true at least for every row
+  // that MayMatter: totals and item rows alternate irregularly, so a branch on which a row is
+  // would often be mispredicted.
   bool MayMatterAtFirstSight(const unsigned char* row) const {
-    if (!wantsProduct_) {
-      return true;
-    }
     using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;
     const Code code = Code::Of(row + ReceiptRowRecord::kProductCode.offset);
     const bool blank = code == Code::Filled(' ');

@@ -34,6 +34,20 @@ std::string AmountField(Currency value, const NumberFormat& format) {
   return RightAligned(value.AmountText(format.decimalSeparator), layout::kVatAmountWidth);
 }
 
+// A line of the summary, a rate's or the totals': its label, then the tax-free amount, the tax
+// and the gross amount, each in its column.
+void AppendVatLine(std::string& copy, std::string_view label, std::string_view beforeTaxFree,
+                   double taxFree, Currency tax, Currency gross, const NumberFormat& format) {
+  copy += label;
+  copy += beforeTaxFree;
+  copy += AmountField(taxFree, format);
+  copy += layout::kBeforeTax;
+  copy += AmountField(tax, format);
+  copy += layout::kBeforeGross;
+  copy += AmountField(gross, format);
+  copy += layout::kLineEnd;
+}
+
 }  // namespace
 
 void ClearVatBreakdown(VatBreakdown& breakdown) {
@@ -95,14 +109,8 @@ void AppendVatSummary(const VatBreakdown& breakdown, std::string& copy,
     const double taxFree = CheckedResult(gross.ToDouble() / divisor);
     const Currency tax = Currency::FromDouble(CheckedResult(rate * taxFree / 100));
 
-    copy += RightAligned(key, layout::kVatKeyWidth);
-    copy += layout::kBeforeTaxFree;
-    copy += AmountField(taxFree, format);
-    copy += layout::kBeforeTax;
-    copy += AmountField(tax, format);
-    copy += layout::kBeforeGross;
-    copy += AmountField(gross, format);
-    copy += kLineEnd;
+    AppendVatLine(copy, RightAligned(key, layout::kVatKeyWidth), layout::kBeforeTaxFree, taxFree,
+                  tax, gross, format);
 
     grossSum += gross;
     taxFreeSum = CheckedResult(taxFreeSum + taxFree);
@@ -110,14 +118,8 @@ void AppendVatSummary(const VatBreakdown& breakdown, std::string& copy,
   }
   copy += layout::kRule;
   copy += kLineEnd;
-  copy += layout::kVatTotalsLabel;
-  copy += layout::kBeforeTotalsTaxFree;
-  copy += AmountField(taxFreeSum, format);
-  copy += layout::kBeforeTax;
-  copy += AmountField(taxSum, format);
-  copy += layout::kBeforeGross;
-  copy += AmountField(grossSum, format);
-  copy += kLineEnd;
+  AppendVatLine(copy, layout::kVatTotalsLabel, layout::kBeforeTotalsTaxFree, taxFreeSum, taxSum,
+                grossSum, format);
 }
 
 }  // namespace kuitti

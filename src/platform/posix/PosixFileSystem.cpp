@@ -5,21 +5,21 @@
 #include <cerrno>
 
 #include "FileAccess.h"
-#include "RuntimeError.h"
+#include "FileErrorTexts.h"
 
 namespace kuitti {
 namespace {
 
-[[noreturn]] void RaiseOpenError(int error, const std::string& path) {
+FileProblem OpenProblem(int error) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:  // a part of the data directory is a file
-      throw RuntimeError(kFileNotFound, "Tiedostoa ei löydy: " + path);
+      return FileProblem::kNotFound;
     case EACCES:
     case EPERM:
-      throw RuntimeError(kPermissionDenied, "Ei lukuoikeutta tiedostoon: " + path);
+      return FileProblem::kNoReadPermission;
     default:
-      throw RuntimeError(kPathFileAccessError, "Tiedostoa ei voi avata: " + path);
+      return FileProblem::kCannotOpen;
   }
 }
 
@@ -53,9 +53,7 @@ class SystemFile final : public RandomAccessFile {
   void AdviseSequential() override { ::posix_fadvise(descriptor_, 0, 0, POSIX_FADV_SEQUENTIAL); }
 
  private:
-  [[noreturn]] void RaiseReadError() const {
-    throw RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: " + path_);
-  }
+  [[noreturn]] void RaiseReadError() const { throw FileError(FileProblem::kReadFailed, path_); }
 
   int descriptor_;
   std::string path_;
@@ -68,12 +66,12 @@ class SystemFiles final : public FileSystem {
     // ignore the flag when read.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (descriptor < 0) {
-      RaiseOpenError(errno, path);
+      throw FileError(OpenProblem(errno), path);
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
       ::close(descriptor);
-      throw RuntimeError(kPathFileAccessError, "Ei tavallinen tiedosto: " + path);
+      throw FileError(FileProblem::kNotAPlainFile, path);
     }
     return std::make_unique<SystemFile>(descriptor, path);
   }

@@ -11,26 +11,16 @@ RuntimeError FileOpenError(unsigned long windowsError, const std::string& path) 
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:   // no such server
     case ERROR_BAD_NET_NAME:  // no such share on the server
-      return RuntimeError(kFileNotFound, "Tiedostoa ei löydy: " + path);
+      return FileError(FileProblem::kNotFound, path);
     case ERROR_ACCESS_DENIED:
-      return RuntimeError(kPermissionDenied, "Ei lukuoikeutta tiedostoon: " + path);
+      return FileError(FileProblem::kNoReadPermission, path);
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-      return RuntimeError(kPermissionDenied,
-                          "Toinen ohjelma on varannut tiedoston itselleen: " + path);
+      return FileError(FileProblem::kHeldByAnotherProgram, path);
     default:
-      return RuntimeError(kPathFileAccessError, "Tiedostoa ei voi avata: " + path +
-                                                    " (Windows-virhe " +
-                                                    std::to_string(windowsError) + ")");
+      return FileError(FileProblem::kCannotOpen, path,
+                       "Windows-virhe " + std::to_string(windowsError));
   }
-}
-
-RuntimeError NotAPlainFileError(const std::string& path) {
-  return RuntimeError(kPathFileAccessError, "Ei tavallinen tiedosto: " + path);
-}
-
-RuntimeError FileReadError(const std::string& path) {
-  return RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: " + path);
 }
 
 }  // namespace kuitti

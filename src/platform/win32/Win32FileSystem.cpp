@@ -27,7 +27,7 @@ class Win32File final : public RandomAccessFile {
   std::int64_t Length() override {
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handle_, &size)) {
-      throw FileReadError(path_);
+      throw FileError(FileProblem::kReadFailed, path_);
     }
     return size.QuadPart;
   }
@@ -47,7 +47,7 @@ class Win32File final : public RandomAccessFile {
         if (::GetLastError() == ERROR_HANDLE_EOF) {
           break;
         }
-        throw FileReadError(path_);
+        throw FileError(FileProblem::kReadFailed, path_);
       }
       if (got == 0) {
         break;
@@ -76,14 +76,14 @@ class Win32Files final : public FileSystem {
       const DWORD error = ::GetLastError();
       // A directory refuses a plain open with "access denied".
       if (IsDirectory(wide)) {
-        throw NotAPlainFileError(path);
+        throw FileError(FileProblem::kNotAPlainFile, path);
       }
       throw FileOpenError(error, path);
     }
     // A pipe or a device (CON, NUL, COM1) opens too, but holds no records.
     if (::GetFileType(handle) != FILE_TYPE_DISK) {
       ::CloseHandle(handle);
-      throw NotAPlainFileError(path);
+      throw FileError(FileProblem::kNotAPlainFile, path);
     }
     return std::make_unique<Win32File>(handle, path);
   }

@@ -1,5 +1,3 @@
-#include "RecordScanner.h"
-
 #include "PickedRecordScanner.h"
 
 #include "ErrorNumber.h"
@@ -8,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -61,18 +60,41 @@ std::string NumberedRecords(int count) {
   return bytes;
 }
 
+// A record of 10 bytes with its index in the file, as a pick gives it.
+struct KeptRecord {
+  std::int64_t index = 0;
+  std::array<unsigned char, 10> bytes{};
+};
+
+// A scan that keeps every record.
+PickedRecordScanner<KeptRecord> KeepingAll(RandomAccessFile& file, std::int32_t count,
+                                           std::size_t block) {
+  return {file, 10, count,
+          [](std::span<const unsigned char> records, std::int64_t first,
+             std::vector<KeptRecord>& kept) {
+            for (std::size_t at = 0; at < records.size(); at += 10) {
+              KeptRecord& record = kept.emplace_back();
+              record.index = first + static_cast<std::int64_t>(at / 10);
+              std::copy_n(records.begin() + static_cast<std::ptrdiff_t>(at), 10,
+                          record.bytes.begin());
+            }
+          },
+          block};
+}
+
 std::vector<std::string> ScanAll(RandomAccessFile& file, std::int32_t count, std::size_t block) {
-  RecordScanner scanner(file, 10, count, block);
+  PickedRecordScanner<KeptRecord> scanner = KeepingAll(file, count, block);
   std::vector<std::string> records;
-  while (const unsigned char* record = scanner.Next()) {
-    records.emplace_back(reinterpret_cast<const char*>(record), 10);
+  while (const KeptRecord* record = scanner.Next()) {
+    EXPECT_EQ(record->index, std::ssize(records)) << "blocks of " << block;
+    records.emplace_back(record->bytes.begin(), record->bytes.end());
   }
   return records;
 }
 
-TEST(RecordScanner, RecordsSplitAcrossReadsComeOutWhole) {
+TEST(PickedRecordScanner, BlocksOfAnySizeHoldWholeRecords) {
   ChangingFile file(NumberedRecords(7));
-  // 25-byte reads cut records 3 and 5 in two.
+  // Blocks of 25 bytes are read as two records each.
   const auto records = ScanAll(file, 7, 25);
   ASSERT_EQ(records.size(), 7u);
   for (int n = 1; n <= 7; ++n) {
@@ -81,7 +103,7 @@ TEST(RecordScanner, RecordsSplitAcrossReadsComeOutWhole) {
   EXPECT_LT(file.reads, 7) << "the scan must not read record by record";
 }
 
-TEST(RecordScanner, PartialLastRecordAndRecordsPastTheEndReadAsZeros) {
+TEST(PickedRecordScanner, PartialLastRecordAndRecordsPastTheEndReadAsZeros) {
   ChangingFile file(NumberedRecords(2) + std::string(4, '\x03'));
   const auto records = ScanAll(file, 4, 16);
   ASSERT_EQ(records.size(), 4u);
@@ -90,7 +112,7 @@ TEST(RecordScanner, PartialLastRecordAndRecordsPastTheEndReadAsZeros) {
   EXPECT_EQ(records[3], std::string(10, '\0'));
 }
 
-TEST(RecordScanner, StopsAtTheCountTakenAtTheStartWhileTheFileGrows) {
+TEST(PickedRecordScanner, StopsAtTheCountTakenAtTheStartWhileTheFileGrows) {
   ChangingFile file(NumberedRecords(5));
   file.afterRead = [](std::string& bytes, std::int64_t) { bytes += std::string(10, 'x'); };
   const auto records = ScanAll(file, 5, 20);
@@ -98,7 +120,7 @@ TEST(RecordScanner, StopsAtTheCountTakenAtTheStartWhileTheFileGrows) {
   EXPECT_EQ(records[4], std::string(10, '\x05'));
 }
 
-TEST(RecordScanner, AFileTruncatedDuringTheScanGivesZerosForTheLostRecords) {
+TEST(PickedRecordScanner, AFileTruncatedDuringTheScanGivesZerosForTheLostRecords) {
   ChangingFile file(NumberedRecords(6));
   file.afterRead = [](std::string& bytes, std::int64_t) {
     bytes.resize(std::min<std::size_t>(bytes.size(), 20));
@@ -110,14 +132,14 @@ TEST(RecordScanner, AFileTruncatedDuringTheScanGivesZerosForTheLostRecords) {
 }
 
 // Blocks are read ahead on another thread; what goes wrong there must surface in the scan.
-TEST(RecordScanner, AReadErrorAheadIsRaisedInTheScanAsTheSameError) {
+TEST(PickedRecordScanner, AReadErrorAheadIsRaisedInTheScanAsTheSameError) {
   ChangingFile file(NumberedRecords(100));
   file.afterRead = [](std::string&, std::int64_t offset) {
     if (offset >= 300) {  // the fourth block
       throw RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: CASSA.004");
     }
   };
-  RecordScanner scanner(file, 10, 100, 100);
+  PickedRecordScanner<KeptRecord> scanner = KeepingAll(file, 100, 100);
   int scanned = 0;
   const RaisedError error = ErrorOf([&] {
     while (scanner.Next()) {
@@ -129,20 +151,20 @@ TEST(RecordScanner, AReadErrorAheadIsRaisedInTheScanAsTheSameError) {
   EXPECT_EQ(scanned, 30) << "the three blocks read before the error";
 }
 
-TEST(RecordScanner, AScanLeftHalfwayStopsReadingAhead) {
+TEST(PickedRecordScanner, AScanLeftHalfwayStopsReadingAhead) {
   for (int left = 0; left < 200; left += 37) {
     ChangingFile file(NumberedRecords(200));
     {
-      RecordScanner scanner(file, 10, 200, 10);
+      PickedRecordScanner<KeptRecord> scanner = KeepingAll(file, 200, 10);
       for (int n = 1; n <= left; ++n) {
-        ASSERT_EQ(*scanner.Next(), n);
+        ASSERT_EQ(scanner.Next()->bytes[0], n);
       }
     }
     EXPECT_LE(file.furthestRead, (left + 8) * 10) << "eight blocks ahead at most";
   }
 }
 
-TEST(RecordScanner, NoRecordsForACountOfZeroOrLess) {
+TEST(PickedRecordScanner, NoRecordsForACountOfZeroOrLess) {
   ChangingFile file(NumberedRecords(3));
   EXPECT_TRUE(ScanAll(file, 0, 20).empty());
   EXPECT_TRUE(ScanAll(file, -4, 20).empty());
@@ -151,9 +173,10 @@ TEST(RecordScanner, NoRecordsForACountOfZeroOrLess) {
 
 // The numbers of the records numbered by a multiple of `every`, each kept as one byte.
 std::vector<int> PickAll(RandomAccessFile& file, std::int32_t count, std::size_t block, int every) {
-  PickedRecordScanner scanner(
-      file, 10, count, 1,
-      [every](std::span<const unsigned char> records, std::vector<unsigned char>& kept) {
+  PickedRecordScanner<unsigned char> scanner(
+      file, 10, count,
+      [every](std::span<const unsigned char> records, std::int64_t,
+              std::vector<unsigned char>& kept) {
         for (std::size_t at = 0; at < records.size(); at += 10) {
           if (records[at] % every == 0) {
             kept.push_back(records[at]);
@@ -224,9 +247,10 @@ TEST(PickedRecordScanner, AnErrorInTheReadOrThePickIsRaisedInTheScan) {
       };
     }
     std::vector<int> picked;
-    PickedRecordScanner scanner(
-        file, 10, 100, 1,
-        [inThePick](std::span<const unsigned char> records, std::vector<unsigned char>& kept) {
+    PickedRecordScanner<unsigned char> scanner(
+        file, 10, 100,
+        [inThePick](std::span<const unsigned char> records, std::int64_t,
+                    std::vector<unsigned char>& kept) {
           for (std::size_t at = 0; at < records.size(); at += 10) {
             if (inThePick && records[at] == 35) {
               throw RuntimeError(kDeviceIoError, "Tiedoston lukuvirhe: CASSA.004");

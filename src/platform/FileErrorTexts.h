@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "RuntimeError.h"
+
+namespace kuitti {
+
+// What can go wrong with a data file, the same on every platform; each file layer decides
+// which of them its system's error is.
+enum class FileProblem {
+  kNotFound,  // also a part of the data directory that is a file
+  kNoReadPermission,
+  kHeldByAnotherProgram,  // a share mode or lock of another program (Windows)
+  kCannotOpen,            // any other reason the file does not open
+  kNotAPlainFile,         // a directory, a pipe or a device
+  kReadFailed,            // a read or the length of an open file
+};
+
+// The numbered error naming the file, in Finnish; `detail`, when given, follows in
+// parentheses ("Tiedostoa ei voi avata: PATH (Windows-virhe 21)").
+RuntimeError FileError(FileProblem problem, const std::string& path, std::string_view detail = {});
+
+}  // namespace kuitti

@@ -1,0 +1,57 @@
+#include "ListingLine.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kuitti::test {
+namespace {
+
+constexpr double k27March2025 = 45743;
+
+// The listing line as the copy would show its parts: the voucher's bytes decoded, control
+// characters as spaces, the total right-aligned in 11 characters or cut on its left.
+TEST(ListingLine, TheLineShowsEachPartAsTheCopyDoes) {
+  struct Case {
+    std::array<unsigned char, 6> voucher;
+    std::int64_t totalRaw;
+    std::string_view separator;
+    std::string line;
+  };
+  constexpr double kNoonOf27March = k27March2025 + 0.5;
+  for (const Case& c : std::vector<Case>{
+           {{'1', '0', '4', '2', '3', '3'},
+            201900,
+            ",",
+            "M104233-001  27.03.2025  12:00:00        20,19"},
+           {{'1', '\t', 0xE4, 0, ' ', 0x7F},
+            -49,
+            ".",
+            "M1 ä   -001  27.03.2025  12:00:00        -0.00"},
+           {{'0', '0', '0', '0', '0', '1'},
+            123456789000LL,
+            ",",
+            "M000001-001  27.03.2025  12:00:00  12345678,90"},
+           {{'0', '0', '0', '0', '0', '1'},
+            -1234567890123LL,
+            ",",
+            "M000001-001  27.03.2025  12:00:00  23456789,01"},
+           {{'0', '0', '0', '0', '0', '2'},
+            5,
+            "\u00b7",
+            "M000002-001  27.03.2025  12:00:00         0\u00b700"},
+       }) {
+    ReceiptHit hit;
+    hit.voucher = c.voucher;
+    hit.saleTime = kNoonOf27March;
+    hit.total = Currency::FromRaw(c.totalRaw);
+    EXPECT_EQ(ListingLine(hit, c.separator), c.line) << c.line;
+  }
+}
+
+}  // namespace
+}  // namespace kuitti::test

@@ -10,6 +10,16 @@ bool EndsWithSeparator(const std::string& path) {
   return !path.empty() && PathSeparators().find(path.back()) != std::string_view::npos;
 }
 
+// For a folder that is missing or cannot be reached although the setting is well formed.
+std::string FolderAdvice(const std::string& dataPathSetting) {
+  std::string advice = "Datakansio luetaan ";
+  advice += DataPathSettingSource();
+  advice += ", jonka arvo on \"";
+  advice += dataPathSetting;
+  advice += "\". Tarkista, että kansio on olemassa ja että siihen saadaan yhteys.";
+  return advice;
+}
+
 std::string SettingAdvice(const std::string& dataPathSetting) {
   // Appended piece by piece: GCC 12 at -O3 takes a literal put before a temporary string for
   // an overlapping copy and would fail the build.
@@ -32,9 +42,14 @@ std::string SettingAdvice(const std::string& dataPathSetting) {
 
 std::string FetchErrorReport(const RuntimeError& error, const std::string& dataPathSetting) {
   std::string report = error.what();
-  if (error.number() == kFileNotFound && !EndsWithSeparator(dataPathSetting)) {
+  const bool fileOrFolderMissing =
+      error.number() == kFileNotFound || error.number() == kPathNotFound;
+  if (fileOrFolderMissing && !EndsWithSeparator(dataPathSetting)) {
     report += '\n';
     report += SettingAdvice(dataPathSetting);
+  } else if (error.number() == kPathNotFound) {
+    report += '\n';
+    report += FolderAdvice(dataPathSetting);
   }
   return report;
 }

@@ -16,10 +16,16 @@ enum class FileProblem {
   kCannotOpen,            // any other reason the file does not open
   kNotAPlainFile,         // a directory, a pipe or a device
   kReadFailed,            // a read or the length of an open file
+  kFolderMissing,         // the file's folder does not exist
+  kFolderUnreachable,     // its drive, server or share cannot be reached
 };
 
-// The numbered error naming the file, in Finnish; `detail`, when given, follows in
-// parentheses ("Tiedostoa ei voi avata: PATH (Windows-virhe 21)").
+// The numbered error naming the file, or for a problem of its folder the folder (the path up to
+// its last separator), in Finnish; `detail`, when given, follows in parentheses ("Tiedostoa ei
+// voi avata: PATH (Windows-virhe 21)").
 RuntimeError FileError(FileProblem problem, const std::string& path, std::string_view detail = {});
+
+// The path up to and with its last separator ("/" or "\\"); empty for a bare file name.
+std::string FolderOf(const std::string& path);
 
 }  // namespace kuitti

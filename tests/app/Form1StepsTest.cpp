@@ -73,7 +73,7 @@ TEST_F(Form1StepsTest, EveryOutcomeReplacesTheCopyAndEndsReadyForTheNextNumber) 
       {"not found", "999999", store.DataPath(), "", NotFoundMessage("999999"), true},
       {"nothing typed", "", store.DataPath(), "", NotFoundMessage(""), true},
       {"an error", "123456", missing, "",
-       "Virhe 53: Tiedostoa ei löydy: " + missing + "CASSA.001 | " + missing, false},
+       "Virhe 76: Kansiota ei ole olemassa: " + missing + " | " + missing, false},
   };
   for (const Case& c : cases) {
     steps.SetDataPath(store.DataPath());

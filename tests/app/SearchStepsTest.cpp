@@ -198,7 +198,7 @@ TEST_F(SearchStepsTest, AnErrorIsReportedAsAFetchsAndTheListStays) {
   SearchSteps steps = Steps(missing);
   steps.Search();
   EXPECT_EQ(window.messages,
-            Texts{"Virhe 53: Tiedostoa ei löydy: " + missing + "CASSA.004 | " + missing});
+            Texts{"Virhe 76: Kansiota ei ole olemassa: " + missing + " | " + missing});
   EXPECT_EQ(window.calls, (Texts{"SetBusy 1", "SetBusy 0", "ShowMessage"}));
 }
 

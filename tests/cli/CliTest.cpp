@@ -187,8 +187,8 @@ TEST(Renderer, ErrorsGoToStandardErrorInFinnishNamingFileAndRecordWithExitTwo) {
            rowsFile(badProductRecord) + ", tietue 1)\n"},
       {Directory(withoutCassa005),
        "Virhe 53: Tiedostoa ei löydy: " + Directory(withoutCassa005) + kSeparator + "CASSA.005\n"},
-      {Directory(overflow) + "/puuttuu", "Virhe 53: Tiedostoa ei löydy: " + Directory(overflow) +
-                                             "/puuttuu" + kSeparator + "CASSA.001\n"},
+      {Directory(overflow) + "/puuttuu", "Virhe 76: Kansiota ei ole olemassa: " +
+                                             Directory(overflow) + "/puuttuu" + kSeparator + "\n"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = renderer.Run({"--data", c.directory, "000001"});
@@ -235,9 +235,18 @@ TEST(Renderer, DataDirectoryFromTheOptionOrTheSetting) {
     EXPECT_EQ(joined.err, "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "CASSA.001\n" +
                               advice(renderer, Directory(store)));
 
-    renderer.Setting().Write(Directory(store) + "/puuttuu/");  // a wrong folder, well formed
+    // A wrong folder, well formed: the folder named, and where the setting is, for IT to mend.
+    const std::string wrong = Directory(store) + "/puuttuu/";
+    renderer.Setting().Write(wrong);
     EXPECT_EQ(renderer.Run({"123456"}).err,
-              "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "/puuttuu/CASSA.001\n");
+              "Virhe 76: Kansiota ei ole olemassa: " + wrong + "\nDatakansio luetaan " +
+                  renderer.Setting().Source() + ", jonka arvo on \"" + wrong +
+                  "\". Tarkista, että kansio on olemassa ja että siihen saadaan yhteys.\n");
+    // A file missing from a folder that is there: the file alone.
+    renderer.Setting().Write(Directory(store) + "/");
+    std::filesystem::remove(store.path() / "CASSA.005");
+    EXPECT_EQ(renderer.Run({"123456"}).err,
+              "Virhe 53: Tiedostoa ei löydy: " + Directory(store) + "/CASSA.005\n");
   }
   {  // No setting at all: the working directory.
     Renderer renderer;
@@ -307,7 +316,7 @@ TEST(Renderer, FindExitCodesAndMessages) {
   EXPECT_EQ(failed.exitCode, 2);
   EXPECT_EQ(failed.out, "");
   EXPECT_EQ(failed.err,
-            "Virhe 53: Tiedostoa ei löydy: " + data + "/puuttuu" + kSeparator + "CASSA.004\n");
+            "Virhe 76: Kansiota ei ole olemassa: " + data + "/puuttuu" + kSeparator + "\n");
   // Without --data and without a setting, the advice on the setting follows, as for a fetch.
   const Outcome unset = renderer.Run({"--find"});
   EXPECT_EQ(unset.exitCode, 2);

@@ -110,7 +110,7 @@ TEST_F(PdfCopyTest, NotFoundAndErrorsLeaveTheTargetAsItWas) {
   const std::string missing = (target.path() / "puuttuu").string();
   const std::vector<Case> cases = {
       {data, pdf.string(), "999999", 1, "Kuittia ei löydy tositenumerolla M999999-001\n"},
-      {missing, pdf.string(), "123456", 2, "Virhe 53: "},
+      {missing, pdf.string(), "123456", 2, "Virhe 76: "},
       {data, missing + "/kuitti.pdf", "123456", 2,
        "Virhe 76: Hakemistoa ei löydy: " + missing + "\n"},
       {data, target.path().string(), "123456", 2,

@@ -119,10 +119,9 @@ TEST(OpenDataFiles, ErrorsNameTheFullPath) {
     const std::string dataPath = directory.DataPath() + "puuttuu/";
     const auto error = OpenError(dataPath, SystemFileSystem());
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->number(), 53);
-    EXPECT_EQ(error->description(), "Tiedostoa ei löydy: " + dataPath + "CASSA.001");
-    EXPECT_EQ(std::string(error->what()),
-              "Virhe 53: Tiedostoa ei löydy: " + dataPath + "CASSA.001");
+    EXPECT_EQ(error->number(), 76);
+    EXPECT_EQ(error->description(), "Kansiota ei ole olemassa: " + dataPath);
+    EXPECT_EQ(std::string(error->what()), "Virhe 76: Kansiota ei ole olemassa: " + dataPath);
   }
   {  // A directory where a data file should be.
     std::filesystem::remove(directory.path() / "CASSA.002");

@@ -238,8 +238,12 @@ TEST_F(SearchDialogTest, ErrorsAreShownAndTheDialogStaysOpen) {
   QTest::keyClick(total, Qt::Key_Return);
   EXPECT_EQ(messages.texts,
             QStringList({QStringLiteral("Tarkista yhteensä: esimerkiksi 20,19 tai -0,01."),
-                         QStringLiteral("Virhe 53: Tiedostoa ei löydy: ") + missing +
-                             QStringLiteral("CASSA.004")}));
+                         QStringLiteral("Virhe 76: Kansiota ei ole olemassa: ") + missing +
+                             QStringLiteral("\nDatakansio luetaan ") +
+                             QString::fromStdString(DataPathSettingSource()) +
+                             QStringLiteral(", jonka arvo on \"") + missing +
+                             QStringLiteral("\". Tarkista, että kansio on olemassa ja että "
+                                            "siihen saadaan yhteys.")}));
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -327,7 +327,7 @@ TEST_F(ReceiptSearch, OnlyCassa004IsNeeded) {
   EXPECT_EQ(FindReceipts(rowsOnly.DataPath(), SystemFileSystem(), {}).matched, 1);
   EXPECT_EQ(ErrorNumberOf(
                 [&] { FindReceipts(rowsOnly.DataPath() + "puuttuu/", SystemFileSystem(), {}); }),
-            kFileNotFound);
+            kPathNotFound);
 }
 
 TEST(ReceiptSearchDays, TheDayIsTheDateTheCopyShows) {

@@ -101,7 +101,7 @@ std::vector<Case> Cases() {
 #endif
   cases.push_back({"the data directory itself missing",
                    [](const DataDirectory& d) { std::filesystem::remove_all(d.path()); }, "123456",
-                   Outcome::kError, 53, "Tiedostoa ei löydy: {dir}/CASSA.001"});
+                   Outcome::kError, 76, "Kansiota ei ole olemassa: {dir}/"});
   cases.push_back({"a data directory setting without the final separator", nullptr, "123456",
                    Outcome::kError, 53, "Tiedostoa ei löydy: {dir}CASSA.001", ""});
   cases.push_back({"empty files everywhere",

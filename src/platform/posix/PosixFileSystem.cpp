@@ -10,14 +10,25 @@
 namespace kuitti {
 namespace {
 
-FileProblem OpenProblem(int error) {
+bool FolderExists(const std::string& folder) {
+  struct stat status {};
+  return folder.empty() || (::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode));
+}
+
+FileProblem OpenProblem(int error, const std::string& path) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:  // a part of the data directory is a file
-      return FileProblem::kNotFound;
+      return FolderExists(FolderOf(path)) ? FileProblem::kNotFound : FileProblem::kFolderMissing;
     case EACCES:
     case EPERM:
       return FileProblem::kNoReadPermission;
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case ENOTCONN:
+    case ESTALE:  // a network share that went away
+      return FileProblem::kFolderUnreachable;
     default:
       return FileProblem::kCannotOpen;
   }
@@ -66,7 +77,7 @@ class SystemFiles final : public FileSystem {
     // ignore the flag when read.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (descriptor < 0) {
-      throw FileError(OpenProblem(errno), path);
+      throw FileError(OpenProblem(errno, path), path);
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {

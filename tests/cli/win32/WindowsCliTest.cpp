@@ -68,22 +68,23 @@ TEST(WindowsRenderer, DataPathsOfEveryWindowsForm) {
 
 TEST(WindowsRenderer, PathsGoToWindowsWholeAndUnchanged) {
   // No network share is reachable here: what shows is that the server and share part reach
-  // the API whole, with one separator added and none changed.
+  // the API whole, with one separator added and none changed. Wine reports a share or drive
+  // that is not there as a missing folder; Windows as one it cannot reach.
   struct Case {
     std::string dataPath;
-    std::string file;
+    std::string folder;
   };
   const std::vector<Case> cases = {
-      {"\\\\kassa\\data", "\\\\kassa\\data\\CASSA.001"},
-      {"\\\\kassa\\data\\", "\\\\kassa\\data\\CASSA.001"},
-      {"\\\\kassa.local\\Myymälä\\data/", "\\\\kassa.local\\Myymälä\\data/CASSA.001"},
-      {"Q:\\Data", "Q:\\Data\\CASSA.001"},
+      {"\\\\kassa\\data", "\\\\kassa\\data\\"},
+      {"\\\\kassa\\data\\", "\\\\kassa\\data\\"},
+      {"\\\\kassa.local\\Myymälä\\data/", "\\\\kassa.local\\Myymälä\\data/"},
+      {"Q:\\Data", "Q:\\Data\\"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = RunText({"--data", c.dataPath, "123456"});
     EXPECT_EQ(outcome.exitCode, 2) << c.dataPath;
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err, "Virhe 53: Tiedostoa ei löydy: " + c.file + "\n");
+    EXPECT_EQ(outcome.err, "Virhe 76: Kansiota ei ole olemassa: " + c.folder + "\n");
   }
 }
 
@@ -106,9 +107,17 @@ TEST(WindowsRenderer, TheRegistrySettingIsUsedAsStored) {
                             "\" ei pääty merkkiin \"\\\". Arvon pitää päättyä siihen, koska "
                             "tiedostonimet liitetään arvoon sellaisenaan.\n");
 
-  setting.Write(store.Path() + "\\puuttuu\\");  // well formed: no advice
-  EXPECT_EQ(RunText({"123456"}).err,
-            "Virhe 53: Tiedostoa ei löydy: " + store.Path() + "\\puuttuu\\CASSA.001\n");
+  // Well formed, but a folder, drive or share that is not there: named, with the setting (as
+  // above, wine takes a share or drive for a missing folder).
+  for (const std::string& folder :
+       {store.Path() + "\\puuttuu\\", std::string("\\\\kassapalvelin\\data\\"),
+        std::string("Q:\\kassa\\")}) {
+    setting.Write(folder);
+    EXPECT_EQ(RunText({"123456"}).err,
+              "Virhe 76: Kansiota ei ole olemassa: " + folder + "\n" + advice +
+                  ", jonka arvo on \"" + folder +
+                  "\". Tarkista, että kansio on olemassa ja että siihen saadaan yhteys.\n");
+  }
 }
 
 // The user's own decimal separator, as the regional settings dialog stores it over the

@@ -48,10 +48,12 @@ TEST(Win32Files, WindowsErrorsBecomeTheNumberedOnes) {
   const std::string path = "D:\\Kassa\\CASSA.004";
   const std::vector<Case> cases = {
       {ERROR_FILE_NOT_FOUND, 53, "Tiedostoa ei löydy: " + path},
-      {ERROR_PATH_NOT_FOUND, 53, "Tiedostoa ei löydy: " + path},
-      {ERROR_INVALID_DRIVE, 53, "Tiedostoa ei löydy: " + path},
-      {ERROR_BAD_NETPATH, 53, "Tiedostoa ei löydy: " + path},
-      {ERROR_BAD_NET_NAME, 53, "Tiedostoa ei löydy: " + path},
+      // The folder is what is missing, or out of reach: it is named.
+      {ERROR_PATH_NOT_FOUND, 76, "Kansiota ei ole olemassa: D:\\Kassa\\"},
+      {ERROR_INVALID_DRIVE, 76, "Kansioon ei saada yhteyttä: D:\\Kassa\\"},
+      {ERROR_BAD_NETPATH, 76, "Kansioon ei saada yhteyttä: D:\\Kassa\\"},
+      {ERROR_BAD_NET_NAME, 76, "Kansioon ei saada yhteyttä: D:\\Kassa\\"},
+      {ERROR_NETWORK_UNREACHABLE, 76, "Kansioon ei saada yhteyttä: D:\\Kassa\\"},
       {ERROR_ACCESS_DENIED, 70, "Ei lukuoikeutta tiedostoon: " + path},
       {ERROR_SHARING_VIOLATION, 70, "Toinen ohjelma on varannut tiedoston itselleen: " + path},
       {ERROR_LOCK_VIOLATION, 70, "Toinen ohjelma on varannut tiedoston itselleen: " + path},

@@ -127,6 +127,27 @@ std::string Form1Window::Text(Control control) const {
 
 void Form1Window::SetText(Control control, std::string_view text) {
   SetWindowTextTo(ControlOf(control), text);
+  if (control == Control::kText1) {
+    ShowCopyScrollBar();
+  }
+}
+
+void Form1Window::ShowCopyScrollBar() {
+  // The edit keeps its bar, disabled, when the copy fits; a copy that fits shows none, as the
+  // box always did. The text is set at the top.
+  HWND box = ControlOf(Control::kText1);
+  RECT inside{};
+  GetClientRect(box, &inside);
+  TEXTMETRICW metrics{};
+  if (HDC context = GetDC(box)) {
+    const HGDIOBJ before = SelectObject(context, copyFont_);
+    GetTextMetricsW(context, &metrics);
+    SelectObject(context, before);
+    ReleaseDC(box, context);
+  }
+  const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
+  const bool more = metrics.tmHeight > 0 && lines > (inside.bottom - inside.top) / metrics.tmHeight;
+  ShowScrollBar(box, SB_VERT, more);
 }
 
 void Form1Window::SetEnabled(Control control, bool enabled) {
@@ -171,6 +192,13 @@ LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         const Rgb& grey = form1::kCopyBackground;
         SetBkColor(reinterpret_cast<HDC>(wParam), RGB(grey.red, grey.green, grey.blue));
         return reinterpret_cast<LRESULT>(copyBackground_);
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+      // The copy box is read-only, and a read-only edit asks for its colours as a label does:
+      // it keeps those of an edit.
+      if (reinterpret_cast<HWND>(lParam) == ControlOf(Control::kText1)) {
+        return Handle(window, WM_CTLCOLOREDIT, wParam, lParam);
       }
       break;
     case WM_ACTIVATE:
@@ -218,9 +246,11 @@ void Form1Window::MakeControls() {
         extended = WS_EX_CLIENTEDGE;
         break;
       case ControlKind::kMultiLineBox:
-        // No wrap and no scroll bars: the copy's 74 columns stay as they are.
+        // No wrap: the copy's 74 columns stay as they are. Read-only, so that "Tulosta" prints
+        // the copy as fetched; a vertical bar when it is longer than the box.
         windowClass = WC_EDITW;
-        style |= WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+        style |=
+            WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
         extended = WS_EX_CLIENTEDGE;
         break;
       case ControlKind::kButton:
@@ -237,6 +267,23 @@ void Form1Window::MakeControls() {
   SendMessageW(ControlOf(Control::kText2), EM_SETLIMITTEXT, form1::kLongestEntry, 0);
   SetWindowSubclass(ControlOf(Control::kText2), VoucherBoxProc, 0, 0);
   SetWindowSubclass(ControlOf(Control::kText1), CopyBoxProc, 0, 0);
+  AddVoucherBoxTip();
+}
+
+void Form1Window::AddVoucherBoxTip() {
+  HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  // Wide enough for the longest line; the text's line breaks then start its lines.
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
+  voucherBoxTip_ = WideFromUtf8(kVoucherBoxTip);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(ControlOf(Control::kText2));
+  tool.lpszText = voucherBoxTip_.data();
+  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Form1Window::LayOut(UINT dpi) {

@@ -80,6 +80,14 @@ TEST_F(SearchDialogTest, CtrlFOpensItOnTheNewestReceiptAndEscapeChangesNothing) 
   EXPECT_EQ(results->currentRow(), 0);
   QTest::keyClick(results, Qt::Key_End);
   EXPECT_EQ(results->currentRow(), last);
+  // Tab leaves the list, whose selected row then turns from the selection colour to grey.
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == results; }));
+  const QColor focused = results->palette().color(QPalette::Highlight);
+  QTest::keyClick(results, Qt::Key_Tab);
+  EXPECT_NE(dialog->focusWidget(), results);
+  EXPECT_EQ(results->currentRow(), last);
+  EXPECT_NE(results->palette().color(QPalette::Highlight), focused);
   QTest::keyClick(dialog, Qt::Key_Escape);
   ExpectClosed();
   EXPECT_EQ(Text2()->text(), QStringLiteral("12"));

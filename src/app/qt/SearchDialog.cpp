@@ -144,7 +144,10 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
   results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results_->setSelectionBehavior(QAbstractItemView::SelectRows);
   results_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab leaves the list, as it leaves every other control, instead of walking its cells.
+  results_->setTabKeyNavigation(false);
   results_->installEventFilter(this);
+  ShowListFocus(false);
   connect(results_, &QTableWidget::cellDoubleClicked, this,
           [this](int row, int) { steps_.Pick(static_cast<std::size_t>(row)); });
 
@@ -165,6 +168,10 @@ void SearchDialog::OpenOnNewestDay() {
 }
 
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == results_ &&
+      (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    ShowListFocus(event->type() == QEvent::FocusIn);
+  }
   const int row = results_->currentRow();
   if (watched == results_ && event->type() == QEvent::KeyPress && row >= 0) {
     if (const std::optional<Command> command = CommandOfKey(
@@ -174,6 +181,17 @@ bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void SearchDialog::ShowListFocus(bool focused) {
+  // The style's focus frame on a row of the list is faint: the selected row is in the selection
+  // colour only while the list has the focus, grey otherwise, as lists commonly show it.
+  QPalette colours = palette();
+  if (!focused) {
+    colours.setColor(QPalette::Highlight, colours.color(QPalette::Midlight));
+    colours.setColor(QPalette::HighlightedText, colours.color(QPalette::Text));
+  }
+  results_->setPalette(colours);
 }
 
 bool SearchDialog::DaysTicked() const {

@@ -29,9 +29,10 @@ class SearchDialog final : public QDialog, private SearchWindow {
 
  private:
   // The keys of the list, before the list leaves them to the dialog: with a current row, a key
-  // of the dialog's table runs its command (Enter picks the row); the others go on (Enter
-  // presses "Etsi", Escape closes).
+  // of the dialog's table runs its command (Enter picks the row, Home and End go to the first
+  // and last row); the others go on (Enter presses "Etsi", Escape closes). Its focus, shown.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void ShowListFocus(bool focused);
 
   bool DaysTicked() const override;
   CalendarDay Day(DayField field) const override;

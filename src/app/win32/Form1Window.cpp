@@ -307,6 +307,7 @@ void Form1Window::LayOut(UINT dpi) {
     const HFONT font = layout.kind == ControlKind::kMultiLineBox ? copyFont_ : textFont_;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
+  ShowCopyScrollBar();
 }
 
 void Form1Window::CommandMessage(int id) {

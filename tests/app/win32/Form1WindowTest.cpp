@@ -107,6 +107,7 @@ TEST_F(Form1WindowTest, TheCopyBoxShowsAtLeast36LinesInItsFixedPitchFont) {
   EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH);
   EXPECT_EQ(metrics.tmHeight, 13);
   EXPECT_GE((text.bottom - text.top) / metrics.tmHeight, 36);
+  // No bars while the copy fits.
   const LONG style = GetWindowLongW(copy, GWL_STYLE);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
 }

@@ -287,7 +287,11 @@ void Form1Window::AddVoucherBoxTip() {
 }
 
 void Form1Window::LayOut(UINT dpi) {
-  RECT frame{0, 0, TwipsToPixels(form1::kClientWidth, static_cast<int>(dpi)),
+  // The classic Courier's 74 columns fill the copy box's width: the vertical bar of a longer
+  // copy gets a width of its own, at the right of the box and the window, so that it hides none
+  // of them.
+  const int bar = GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
+  RECT frame{0, 0, TwipsToPixels(form1::kClientWidth, static_cast<int>(dpi)) + bar,
              TwipsToPixels(form1::kClientHeight, static_cast<int>(dpi))};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -300,9 +304,11 @@ void Form1Window::LayOut(UINT dpi) {
   for (const ControlLayout& layout : form1::kControls) {
     HWND control = ControlOf(layout.control);
     const int d = static_cast<int>(dpi);
+    const int width = TwipsToPixels(layout.place.width, d) +
+                      (layout.kind == ControlKind::kMultiLineBox ? bar : 0);
     SetWindowPos(control, layout.underNeighbours ? HWND_BOTTOM : nullptr,
-                 TwipsToPixels(layout.place.left, d), TwipsToPixels(layout.place.top, d),
-                 TwipsToPixels(layout.place.width, d), TwipsToPixels(layout.place.height, d),
+                 TwipsToPixels(layout.place.left, d), TwipsToPixels(layout.place.top, d), width,
+                 TwipsToPixels(layout.place.height, d),
                  SWP_NOACTIVATE | (layout.underNeighbours ? 0 : SWP_NOZORDER));
     const HFONT font = layout.kind == ControlKind::kMultiLineBox ? copyFont_ : textFont_;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

@@ -71,9 +71,11 @@ class Form1WindowTest : public testing::Test {
 
 TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
   ASSERT_EQ(GetDpiForWindow(form_.Handle()), 96u) << "the test display is not at 96 DPI";
+  // The copy box and the window are wider by a scroll bar, which then hides no column.
+  const int bar = GetSystemMetricsForDpi(SM_CXVSCROLL, 96);
   RECT client{};
   GetClientRect(form_.Handle(), &client);
-  EXPECT_EQ(client.right, 602);
+  EXPECT_EQ(client.right, 602 + bar);
   EXPECT_EQ(client.bottom, 545);
   EXPECT_EQ(WindowTextOf(form_.Handle()), "Korvex - Tarjolux");
   for (const ControlLayout& layout : form1::kControls) {
@@ -82,7 +84,9 @@ TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
     MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&place), 2);
     EXPECT_EQ(place.left, layout.place.left / 15) << layout.name;
     EXPECT_EQ(place.top, layout.place.top / 15) << layout.name;
-    EXPECT_EQ(place.right - place.left, layout.place.width / 15) << layout.name;
+    EXPECT_EQ(place.right - place.left,
+              layout.place.width / 15 + (layout.control == Control::kText1 ? bar : 0))
+        << layout.name;
     EXPECT_EQ(place.bottom - place.top, layout.place.height / 15) << layout.name;
     EXPECT_EQ(WindowTextOf(Of(layout.control)), layout.text) << layout.name;
   }
@@ -107,6 +111,9 @@ TEST_F(Form1WindowTest, TheCopyBoxShowsAtLeast36LinesInItsFixedPitchFont) {
   EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH);
   EXPECT_EQ(metrics.tmHeight, 13);
   EXPECT_GE((text.bottom - text.top) / metrics.tmHeight, 36);
+  // 74 columns beside the bar of a longer copy.
+  EXPECT_GE(text.right - text.left - GetSystemMetricsForDpi(SM_CXVSCROLL, 96),
+            74 * metrics.tmAveCharWidth);
   // No bars while the copy fits.
   const LONG style = GetWindowLongW(copy, GWL_STYLE);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));

@@ -20,9 +20,15 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Tab and Shift+Tab leave the copy, as in the Qt window: the box takes every other key.
+// Tab and Shift+Tab leave the copy, as in the Qt window: the box takes every other key. Ctrl+A
+// selects the whole copy, which not every edit control of Windows and wine does by itself.
 LRESULT CALLBACK CopyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR) {
+  if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+      GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    return 0;
+  }
   if (message == WM_GETDLGCODE) {
     const auto* key = reinterpret_cast<const MSG*>(lParam);
     const LRESULT code = DefSubclassProc(box, message, wParam, lParam);

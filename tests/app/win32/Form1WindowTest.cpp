@@ -300,6 +300,15 @@ TEST_F(Form1WindowTest, CtrlPPrintsTheCopyAsFetchedWhichNoKeyChanges) {
   SendMessageW(copy, WM_PASTE, 0, 0);
   SendMessageW(copy, WM_CUT, 0, 0);
   EXPECT_EQ(WindowTextOf(copy), ExpectedCopy());
+  // Ctrl+A selects the whole copy, for Ctrl+C.
+  SendMessageW(copy, EM_SETSEL, 0, 0);
+  HoldCtrl(true);
+  Press(copy, 'A');
+  HoldCtrl(false);
+  DWORD start = 1, end = 0;
+  SendMessageW(copy, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(copy)));
 
   for (const Control control : {Control::kText1, Control::kText2, Control::kCommand2}) {
     script_ = {};

@@ -19,6 +19,8 @@ enum class Command {
   kQuit,        // "Sulje": ends the program
   kOpenSearch,  // "Etsi kuitti": opens the search dialog
   kPick,        // fetches the receipt of the current row of the search list
+  kFirstRow,    // makes the search list's first row the current one
+  kLastRow,     // and its last row
 };
 
 struct CommandEntry {
@@ -28,12 +30,14 @@ struct CommandEntry {
 };
 
 // Every command, in the order of the enum.
-inline constexpr std::array<CommandEntry, 5> kCommands = {{
+inline constexpr std::array<CommandEntry, 7> kCommands = {{
     {Command::kFetch, "Hae", Control::kCommand1},
     {Command::kPrint, "Tulosta", Control::kCommand3},
     {Command::kQuit, "Sulje", Control::kCommand2},
     {Command::kOpenSearch, "Etsi kuitti", std::nullopt},
     {Command::kPick, "", std::nullopt},
+    {Command::kFirstRow, "", std::nullopt},
+    {Command::kLastRow, "", std::nullopt},
 }};
 
 constexpr std::string_view TextOf(Command command) {
@@ -60,16 +64,26 @@ struct KeyBinding {
 };
 
 // The keys of Form1. A command more is a row more.
-inline constexpr std::array<KeyBinding, 3> kForm1Keys = {{
+inline constexpr std::array<KeyBinding, 4> kForm1Keys = {{
     {{LetterKey('F'), kCtrl}, KeyFocus::kAnywhere, Command::kOpenSearch},
     {{FunctionKey(3), kNoModifier}, KeyFocus::kAnywhere, Command::kOpenSearch},
     {{Key::kEnter, kNoModifier}, KeyFocus::kVoucherBox, Command::kFetch},
+    {{LetterKey('P'), kCtrl}, KeyFocus::kAnywhere, Command::kPrint},
 }};
+
+// The voucher box's tooltip: where the keys above are told, in one text for every toolkit.
+inline constexpr std::string_view kVoucherBoxTip =
+    "Kirjoita tositenumero ja paina Enter.\n"
+    "Ctrl+F (tai F3): etsi kuitti päivän, summan tai tuotteen mukaan; haku avautuu viimeisimmän "
+    "kuitin päivälle.\n"
+    "Ctrl+P: tulosta kopio.";
 
 // The keys of "Etsi kuitti" beyond its dialog's own (Enter elsewhere presses "Etsi", Escape
 // closes it).
-inline constexpr std::array<KeyBinding, 1> kSearchDialogKeys = {{
+inline constexpr std::array<KeyBinding, 3> kSearchDialogKeys = {{
     {{Key::kEnter, kNoModifier}, KeyFocus::kSearchRow, Command::kPick},
+    {{Key::kHome, kNoModifier}, KeyFocus::kSearchRow, Command::kFirstRow},
+    {{Key::kEnd, kNoModifier}, KeyFocus::kSearchRow, Command::kLastRow},
 }};
 
 // The command of a key pressed with the focus where it is, or none: the key then does what the

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Busy.h"
+#include "PrintedVoucher.h"
 #include "ReceiptCopy.h"
 #include "ReceiptPrinting.h"
 #include "RuntimeError.h"
@@ -37,21 +38,29 @@ void Form1Steps::Run(Command command) {
       window_.OpenSearch();
       return;
     case Command::kPick:
+    case Command::kFirstRow:
+    case Command::kLastRow:
       // The search dialog's, which hands the pick to FetchVoucher.
       return;
   }
 }
 
 void Form1Steps::HaeKuitti() {
-  window_.SetEnabled(Control::kCommand1, false);            // "Hae"
-  window_.SetEnabled(Control::kCommand3, false);            // "Tulosta"
-  const std::string entry = window_.Text(Control::kText2);  // the voucher box
+  window_.SetEnabled(Control::kCommand1, false);      // "Hae"
+  window_.SetEnabled(Control::kCommand3, false);      // "Tulosta"
+  std::string entry = window_.Text(Control::kText2);  // the voucher box
+  // The number as the copy prints it is taken as the voucher it names, and shown as such, so
+  // that the copy's heading reads the same.
+  if (std::optional<std::string> voucher = VoucherOfPrintedNumber(entry)) {
+    entry = std::move(*voucher);
+    window_.SetText(Control::kText2, entry);
+  }
   try {
     const Busy busy(window_);
     const std::optional<ReceiptCopy> copy = FetchReceiptCopy(module_, files_, entry, format_);
     window_.SetText(Control::kText1, copy ? copy->text : std::string());  // the copy box
     if (!copy) {
-      window_.ShowMessage(NotFoundMessage(entry));
+      window_.ShowMessage(NotFoundMessage(entry) + "\n" + std::string(kSearchHint));
     } else if (!copy->warnings.empty()) {
       // After the copy, so the user reads it with the copy in view.
       std::string warnings;

@@ -15,6 +15,10 @@ namespace kuitti {
 class Printer;
 class RuntimeError;
 
+// Said below "not found": the way to a receipt whose number is not at hand.
+inline constexpr std::string_view kSearchHint =
+    "Voit etsiä kuittia päivän, summan tai tuotteen mukaan: Ctrl+F.";
+
 // What the user reads of a failed fetch or search: the error, and the platform's advice on the
 // data directory setting where that is at fault (it knows where the setting lives).
 using ErrorReport =
@@ -35,8 +39,10 @@ class Form1Steps {
   void Run(Command command);
 
   // "Hae" (Command1) and Enter in Text2 (the voucher box): fetches the copy of the voucher typed
-  // in Text2 into Text1 (the copy box), with "Hae" and "Tulosta" disabled meanwhile. Not found
-  // empties Text1 and says so; an error is reported, empties Text1 and gives both commands back, so
+  // in Text2 into Text1 (the copy box), with "Hae" and "Tulosta" disabled meanwhile. The number
+  // as the copy prints it ("M104233-001") is taken, and left in Text2, as its six characters.
+  // The copy's warnings follow it in one message. Not found empties Text1 and says so, pointing
+  // to the search; an error is reported, empties Text1 and gives both commands back, so
   // the user can mend the cause and fetch again.
   void HaeKuitti();
 

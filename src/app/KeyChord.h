@@ -10,6 +10,8 @@ enum class Key : std::uint16_t {
   kNone = 0,
   kEnter = 0x100,  // Enter and keypad Enter alike
   kF1 = 0x101,     // F1 to F12 follow in order
+  kHome = 0x110,
+  kEnd = 0x111,
 };
 
 constexpr Key LetterKey(char letterOrDigit) {

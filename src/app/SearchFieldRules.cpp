@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "PrintedVoucher.h"
+
 namespace kuitti {
 
 namespace {
@@ -42,6 +44,23 @@ bool MayStand(SearchField field, std::string_view text) {
       return AllDigits(text);
   }
   return false;
+}
+
+}  // namespace kuitti
+
+namespace kuitti {
+
+std::optional<std::string> KeptText(SearchField field, std::string_view text) {
+  if (MayStand(field, text)) {
+    return std::string(text);
+  }
+  if (field == SearchField::kNumber) {
+    if (std::optional<std::string> voucher = VoucherOfPrintedNumber(text);
+        voucher && MayStand(field, *voucher)) {
+      return voucher;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace kuitti

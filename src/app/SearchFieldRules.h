@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "SearchWindow.h"
@@ -13,5 +15,14 @@ namespace kuitti {
 //  - the product code: anything, as long as its field allows;
 //  - the number: digits only, as many as typed.
 bool MayStand(SearchField field, std::string_view text);
+
+}  // namespace kuitti
+
+namespace kuitti {
+
+// The text a field keeps of a change that makes its whole text `text`: the text itself where it
+// may stand; in the number field, the voucher as the copy prints it ("M104233-001", pasted from
+// a copy or the list) as its digits, "104233"; nothing where the change is refused.
+std::optional<std::string> KeptText(SearchField field, std::string_view text);
 
 }  // namespace kuitti

@@ -1,11 +1,13 @@
 #include "SearchSteps.h"
 
+#include <chrono>
 #include <optional>
 #include <utility>
 
 #include "Busy.h"
 #include "DateTimeText.h"
 #include "Form1Layout.h"
+#include "NewestReceipt.h"
 #include "ReceiptSearch.h"
 #include "RuntimeError.h"
 #include "SearchDialogLayout.h"
@@ -29,6 +31,23 @@ std::optional<std::int32_t> DayNumber(const CalendarDay& day) {
   return DayNumberOf(day.year, day.month, day.day);
 }
 
+// Day numbers count from 30 December 1899, 25 569 days before the system clock's.
+CalendarDay CalendarDayOf(std::int32_t dayNumber) {
+  constexpr std::int32_t kSystemClockDay = 25569;
+  const std::chrono::year_month_day day{
+      std::chrono::sys_days{std::chrono::days{dayNumber - kSystemClockDay}}};
+  return {static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
+          static_cast<int>(static_cast<unsigned>(day.day()))};
+}
+
+// "09.12.2026", as the list shows a day.
+std::string DayText(const CalendarDay& day) {
+  const auto twoDigits = [](int value) {
+    return std::string(value < 10 ? "0" : "") + std::to_string(value);
+  };
+  return twoDigits(day.day) + "." + twoDigits(day.month) + "." + std::to_string(day.year);
+}
+
 }  // namespace
 
 SearchSteps::SearchSteps(SearchWindow& window, std::string dataPath, FileSystem& files,
@@ -40,11 +59,35 @@ SearchSteps::SearchSteps(SearchWindow& window, std::string dataPath, FileSystem&
       errorReport_(std::move(errorReport)),
       picked_(std::move(picked)) {}
 
+void SearchSteps::Open() {
+  std::optional<std::int32_t> newest;
+  try {
+    const Busy busy(window_);
+    newest = NewestReceiptDay(dataPath_, files_);
+  } catch (const RuntimeError& error) {
+    window_.ShowMessage(errorReport_(error, dataPath_));
+    return;
+  }
+  if (!newest) {
+    window_.SetSummary(SearchSummary(0, 0, std::nullopt));
+    return;
+  }
+  const CalendarDay day = CalendarDayOf(*newest);
+  window_.SetDay(DayField::kFrom, day);
+  window_.SetDay(DayField::kTo, day);
+  Search();
+  if (!shownVouchers_.empty()) {
+    window_.SelectRow(shownVouchers_.size() - 1);
+  }
+}
+
 void SearchSteps::Search() {
   SearchCriteria criteria;
+  std::optional<DaysSearched> days;
   if (window_.DaysTicked()) {
-    criteria.fromDay = DayNumber(window_.Day(DayField::kFrom));
-    criteria.toDay = DayNumber(window_.Day(DayField::kTo));
+    days = DaysSearched{window_.Day(DayField::kFrom), window_.Day(DayField::kTo)};
+    criteria.fromDay = DayNumber(days->from);
+    criteria.toDay = DayNumber(days->to);
   }
   const std::string total = window_.Text(SearchField::kTotal);
   if (const std::string_view typed = TrimSpaces(total); !typed.empty()) {
@@ -83,13 +126,19 @@ void SearchSteps::Search() {
     shownVouchers_.push_back(voucher);
   }
   window_.ShowRows(rows);
-  window_.SetSummary(SearchSummary(rows.size(), result.matched));
+  window_.SetSummary(SearchSummary(rows.size(), result.matched, days));
 }
 
 void SearchSteps::Run(Command command, std::size_t currentRow) {
   switch (command) {
     case Command::kPick:
       Pick(currentRow);
+      return;
+    case Command::kFirstRow:
+    case Command::kLastRow:
+      if (!shownVouchers_.empty()) {
+        window_.SelectRow(command == Command::kFirstRow ? 0 : shownVouchers_.size() - 1);
+      }
       return;
     case Command::kFetch:
     case Command::kPrint:
@@ -122,9 +171,17 @@ void SearchSteps::DayChanged(DayField changed) {
   }
 }
 
-std::string SearchSummary(std::size_t shown, std::int64_t matched) {
+std::string SearchSummary(std::size_t shown, std::int64_t matched,
+                          const std::optional<DaysSearched>& days) {
   if (matched == 0) {
-    return "Kuitteja ei löytynyt.";
+    if (!days) {
+      return "Kuitteja ei löytynyt.";
+    }
+    if (days->from == days->to) {
+      return "Kuitteja ei löytynyt päivältä " + DayText(days->from) + ".";
+    }
+    return "Kuitteja ei löytynyt ajalta " + DayText(days->from) + "\u2013" + DayText(days->to) +
+           ".";
   }
   if (static_cast<std::int64_t>(shown) < matched) {
     return "Löytyi " + Count(matched) + " kuittia; näytetään " +

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <compare>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,8 @@ class SearchWindow {
   virtual void Focus(SearchField field) = 0;
   // Replaces the list; with rows in it, the first is the current one and the list has the focus.
   virtual void ShowRows(const std::vector<SearchRow>& rows) = 0;
+  // Makes a row of the list the current one, scrolled into view, with the focus in the list.
+  virtual void SelectRow(std::size_t row) = 0;
   virtual void SetSummary(std::string_view text) = 0;
   // As Form1's: modal, one OK button, titled with Form1's caption.
   virtual void ShowMessage(std::string_view text) = 0;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -58,6 +59,7 @@ TEST_F(Form1StepsTest, AFetchTurnsBothCommandsOffShowsTheCopyAndReadiesTheNextNu
 }
 
 TEST_F(Form1StepsTest, EveryOutcomeReplacesTheCopyAndEndsReadyForTheNextNumber) {
+  const std::string kHint = "\nVoit etsiä kuittia päivän, summan tai tuotteen mukaan: Ctrl+F.";
   const std::string missing = store.DataPath() + "puuttuu/";
   struct Case {
     const char* what;
@@ -70,8 +72,8 @@ TEST_F(Form1StepsTest, EveryOutcomeReplacesTheCopyAndEndsReadyForTheNextNumber) 
   const std::vector<Case> cases = {
       {"a copy", "123456", store.DataPath(), "maito_rows.txt", "", false},
       {"spaces kept", "  000042 ", store.DataPath(), "entry_with_spaces.txt", "", false},
-      {"not found", "999999", store.DataPath(), "", NotFoundMessage("999999"), true},
-      {"nothing typed", "", store.DataPath(), "", NotFoundMessage(""), true},
+      {"not found", "999999", store.DataPath(), "", NotFoundMessage("999999") + kHint, true},
+      {"nothing typed", "", store.DataPath(), "", NotFoundMessage("") + kHint, true},
       {"an error", "123456", missing, "",
        "Virhe 76: Kansiota ei ole olemassa: " + missing + " | " + missing, false},
   };
@@ -100,6 +102,50 @@ TEST_F(Form1StepsTest, EveryOutcomeReplacesTheCopyAndEndsReadyForTheNextNumber) 
     EXPECT_FALSE(window.busy) << c.what;
     EXPECT_EQ(window.calls.back(), "FocusAndSelectAll Text2") << c.what;
   }
+}
+
+TEST_F(Form1StepsTest, TheNumberAsTheCopyPrintsItFetchesItsVoucherAndStaysAsSixCharacters) {
+  struct Case {
+    std::string entry;
+    std::string box;  // Text2 after the fetch
+    bool found;
+  };
+  const std::vector<Case> cases = {
+      {"M123456-001", "123456", true},
+      {" m123456 ", "123456", true},
+      // Anything else is looked up as typed, and not found here.
+      {"M123456-001-001", "M123456-001-001", false},
+      {"X123456", "X123456", false},
+  };
+  for (const Case& c : cases) {
+    window.messages.clear();
+    Fetch(c.entry);
+    EXPECT_EQ(window.texts[Control::kText2], c.box) << c.entry;
+    if (c.found) {
+      EXPECT_TRUE(MatchesGolden(window.texts[Control::kText1], "maito_rows.txt")) << c.entry;
+      EXPECT_TRUE(window.messages.empty()) << c.entry;
+    } else {
+      ASSERT_EQ(window.messages.size(), 1u) << c.entry;
+      EXPECT_TRUE(window.messages[0].starts_with(NotFoundMessage(c.entry))) << c.entry;
+    }
+  }
+}
+
+TEST_F(Form1StepsTest, AWarningFollowsTheCopyInOneMessage) {
+  // Cut as a till leaves a receipt it is still writing: its items, no totals row yet.
+  const DataDirectory cut;
+  cut.WriteAll({{"6410000000011", "Maito 1l"}},
+               {{.kind = "I", .voucher = "000042", .productCode = "6410000000011"}});
+  steps.SetDataPath(cut.DataPath());
+  Fetch("000042");
+  EXPECT_NE(window.texts[Control::kText1].find("Maito 1l"), std::string::npos);
+  EXPECT_EQ(window.messages,
+            std::vector<std::string>{"Kuitin yhteenvetorivi puuttuu: kuitti voi olla vielä kesken. "
+                                     "Hae se hetken kuluttua uudelleen."});
+  const auto shown = std::find(window.calls.begin(), window.calls.end(), "SetText Text1");
+  EXPECT_LT(
+      shown - window.calls.begin(),
+      std::find(window.calls.begin(), window.calls.end(), "ShowMessage") - window.calls.begin());
 }
 
 TEST_F(Form1StepsTest, ADataFolderThatAppearsLaterIsReadOnTheNextFetch) {

@@ -53,5 +53,25 @@ TEST(SearchFieldRules, EachFieldTakesWhatItsRuleLetsStandAndEveryBeginningOfIt) 
   }
 }
 
+TEST(SearchFieldRules, TheNumberFieldKeepsAPastedVoucherAsItsDigits) {
+  struct Case {
+    SearchField field;
+    std::string text;
+    std::optional<std::string> kept;
+  };
+  const std::vector<Case> cases = {
+      {SearchField::kNumber, "M104233-001", "104233"},
+      {SearchField::kNumber, " m000100 ", "000100"},
+      {SearchField::kNumber, "10423", "10423"},
+      {SearchField::kNumber, "MAB12C4-001", std::nullopt},  // no digits to search by
+      {SearchField::kNumber, "12M104233-001", std::nullopt},
+      {SearchField::kTotal, "M104233-001", std::nullopt},
+      {SearchField::kProduct, "M104233-001", "M104233-001"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(KeptText(c.field, c.text), c.kept) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace kuitti::test

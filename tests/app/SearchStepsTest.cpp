@@ -30,6 +30,7 @@ class RecordingSearchWindow final : public SearchWindow {
     calls.push_back("ShowRows");
     rows = shown;
   }
+  void SelectRow(std::size_t row) override { calls.push_back("SelectRow " + std::to_string(row)); }
   void SetSummary(std::string_view text) override {
     calls.push_back("SetSummary");
     summary = text;
@@ -124,7 +125,8 @@ TEST_F(SearchStepsTest, TheFieldsAreReadAsTypedAndTheRowsShownWithTheirSummary) 
        {"010001"},
        "Löytyi 1 kuitti."},
       {"all of them", true, "7", "", "700", {"000700", "000700"}, "Löytyi 2 kuittia."},
-      {"none", true, "", "77", "", {}, "Kuitteja ei löytynyt."},
+      {"none on the day", true, "", "77", "", {}, "Kuitteja ei löytynyt päivältä 27.03.2025."},
+      {"none on any day", false, "", "78", "", {}, "Kuitteja ei löytynyt."},
   };
   for (const Case& c : cases) {
     window = RecordingSearchWindow();
@@ -179,8 +181,68 @@ TEST(SearchSummary, CountsWithTheirThousandsApart) {
            {1000, 3002, "Löytyi 3\u00A0002 kuittia; näytetään 1\u00A0000 viimeisintä."},
            {1000, 1234567, "Löytyi 1\u00A0234\u00A0567 kuittia; näytetään 1\u00A0000 viimeisintä."},
        }) {
-    EXPECT_EQ(SearchSummary(c.shown, c.matched), c.summary) << c.matched;
+    EXPECT_EQ(SearchSummary(c.shown, c.matched, std::nullopt), c.summary) << c.matched;
   }
+}
+
+TEST(SearchSummary, NoneFoundNamesTheDaysSearched) {
+  const CalendarDay december1{2026, 12, 1}, december9{2026, 12, 9};
+  EXPECT_EQ(SearchSummary(0, 0, DaysSearched{december9, december9}),
+            "Kuitteja ei löytynyt päivältä 09.12.2026.");
+  EXPECT_EQ(SearchSummary(0, 0, DaysSearched{december1, december9}),
+            "Kuitteja ei löytynyt ajalta 01.12.2026\u201309.12.2026.");
+  EXPECT_EQ(SearchSummary(1, 1, DaysSearched{december9, december9}), "Löytyi 1 kuitti.");
+}
+
+TEST_F(SearchStepsTest, OpeningListsTheNewestReceiptsDayWithTheNewestReceiptCurrent) {
+  // The newest receipt is the last totals row, 000700 at 23:59:59 on 27.03.2025; one of
+  // 26.03.2025 lies between. The dialog opened on another day.
+  window.from = window.to = CalendarDay{2026, 12, 9};
+  Steps(store.DataPath()).Open();
+  EXPECT_EQ(window.from, (CalendarDay{2025, 3, 27}));
+  EXPECT_EQ(window.to, (CalendarDay{2025, 3, 27}));
+  EXPECT_EQ(ShownVouchers(), (Texts{"000100", "000700", "000700"}));
+  EXPECT_EQ(window.calls, (Texts{"SetBusy 1", "SetBusy 0", "SetDay from", "SetDay to", "SetBusy 1",
+                                 "SetBusy 0", "ShowRows", "SetSummary", "SelectRow 2"}));
+}
+
+TEST_F(SearchStepsTest, OpeningOnAFileWithoutReceiptsOrWithAnErrorLeavesTheDayAsItWas) {
+  struct Case {
+    const char* what;
+    std::vector<Row> rows;
+    std::string dataPath;  // empty: the store's
+    Texts calls;
+  };
+  const std::string missing = store.DataPath() + "puuttuu/";
+  const std::vector<Case> cases = {
+      {"an empty file", {}, "", {"SetBusy 1", "SetBusy 0", "SetSummary"}},
+      {"item rows alone",
+       {{.kind = "I", .voucher = "000100", .productCode = "1", .priceRaw = 100}},
+       "",
+       {"SetBusy 1", "SetBusy 0", "SetSummary"}},
+      {"no receipt file", {}, missing, {"SetBusy 1", "SetBusy 0", "ShowMessage"}},
+  };
+  for (const Case& c : cases) {
+    window = RecordingSearchWindow();
+    const DataDirectory data;
+    data.WriteRows(c.rows);
+    Steps(c.dataPath.empty() ? data.DataPath() : c.dataPath).Open();
+    EXPECT_EQ(window.calls, c.calls) << c.what;
+    EXPECT_EQ(window.from, (CalendarDay{2025, 3, 27})) << c.what;
+    if (c.calls.back() == "SetSummary") {
+      EXPECT_EQ(window.summary, "Kuitteja ei löytynyt.") << c.what;
+    }
+  }
+}
+
+TEST_F(SearchStepsTest, HomeAndEndMakeTheFirstAndLastRowCurrent) {
+  SearchSteps steps = Steps(store.DataPath());
+  steps.Run(Command::kLastRow, 0);  // nothing listed yet
+  steps.Search();
+  window.calls.clear();
+  steps.Run(Command::kLastRow, 0);
+  steps.Run(Command::kFirstRow, 2);
+  EXPECT_EQ(window.calls, (Texts{"SelectRow 2", "SelectRow 0"}));
 }
 
 TEST_F(SearchStepsTest, ATotalThatIsNoAmountIsPointedOutAndNothingIsSearched) {

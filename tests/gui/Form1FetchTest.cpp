@@ -49,6 +49,25 @@ TEST_F(Form1FetchTest, EnterInTheVoucherBoxFetchesTheCopyAndStillReachesTheBox) 
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(Form1FetchTest, TheNumberAsTheCopyPrintsItFetchesItsVoucherWhetherTypedOrPasted) {
+  const QString printed = QStringLiteral("M") + Samples().voucher + QStringLiteral("-001");
+  for (const bool pasted : {false, true}) {
+    Text2()->clear();
+    if (pasted) {
+      Text2()->insert(QStringLiteral(" ") + printed + QStringLiteral(" "));
+    } else {
+      QTest::keyClicks(Text2(), printed);
+    }
+    QTest::keyClick(Text2(), Qt::Key_Return);
+    EXPECT_EQ(Text2()->text(), Samples().voucher) << pasted;
+    EXPECT_EQ(Text1()->CopyText(), Expected(Samples().voucher)) << pasted;
+    EXPECT_TRUE(
+        Text1()->CopyText().startsWith(QStringLiteral("Kuittikopio, tositenumero ") + printed))
+        << pasted;
+  }
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
+
 TEST_F(Form1FetchTest, KeypadEnterFetchesAndOtherKeysOnlyEdit) {
   Type(Samples().voucher);
   EXPECT_TRUE(Text1()->CopyText().isEmpty());
@@ -86,7 +105,10 @@ TEST_F(Form1FetchTest, NotFoundEmptiesTheCopyAndShowsTheMessageUnderTheBusyCurso
   QTest::keyClick(Text2(), Qt::Key_Return);
   EXPECT_TRUE(Text1()->CopyText().isEmpty());
   ASSERT_EQ(messages.texts.size(), 1);
-  EXPECT_EQ(messages.texts.front() + QLatin1Char('\n'), QString::fromUtf8(rendered.err));
+  // The window's message goes on to the search.
+  EXPECT_EQ(messages.texts.front(),
+            QString::fromUtf8(rendered.err) +
+                QStringLiteral("Voit etsiä kuittia päivän, summan tai tuotteen mukaan: Ctrl+F."));
   EXPECT_EQ(messages.cursorAtLastMessage, Qt::WaitCursor);
   EXPECT_TRUE(BothCommandsEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);

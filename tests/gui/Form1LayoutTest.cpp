@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <vector>
 
+#include "Commands.h"
 #include "Form1Fixture.h"
 
 namespace kuitti::test {
@@ -86,7 +87,7 @@ TEST_F(Form1LayoutTest, TabOrderFollowsTheTabIndex) {
   EXPECT_EQ(order, expected);
 }
 
-TEST_F(Form1LayoutTest, CopyBoxIsGreyFixedPitchCourierNewWithoutScrollBars) {
+TEST_F(Form1LayoutTest, CopyBoxIsGreyFixedPitchCourierNewAndReadOnly) {
   const QFont font = Text1()->font();
   EXPECT_EQ(font.family(), QStringLiteral("Courier New"));
   EXPECT_LE(font.pointSizeF(), 9.75);
@@ -96,8 +97,11 @@ TEST_F(Form1LayoutTest, CopyBoxIsGreyFixedPitchCourierNewWithoutScrollBars) {
   EXPECT_EQ(font.styleHint(), QFont::TypeWriter);
   EXPECT_EQ(Text1()->palette().color(QPalette::Base), QColor(224, 224, 224));
   EXPECT_EQ(Text1()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(Text1()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(Text1()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_TRUE(Text1()->isReadOnly());
+  EXPECT_TRUE(Text1()->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  EXPECT_EQ(Text2()->toolTip(), QString::fromUtf8(kVoucherBoxTip.data(), kVoucherBoxTip.size()));
 }
 
 TEST_F(Form1LayoutTest, CopyBoxShowsAtLeast36WholeLinesOfAlignedUnclippedText) {
@@ -117,17 +121,28 @@ TEST_F(Form1LayoutTest, CopyBoxShowsAtLeast36WholeLinesOfAlignedUnclippedText) {
   }
 }
 
-TEST_F(Form1LayoutTest, CopyBoxStillScrollsWithTheKeyboard) {
-  QString text;
-  for (int line = 0; line < 200; ++line) {
-    text += QStringLiteral("rivi %1\r\n").arg(line);
-  }
-  Text1()->SetCopyText(text);
+TEST_F(Form1LayoutTest, ALongerCopyHasAScrollBarScrolledToTheTopAndTheKeyboardScrollsIt) {
+  const auto lines = [](int count) {
+    QStringList text;
+    for (int line = 1; line <= count; ++line) {
+      text.append(QStringLiteral("rivi %1").arg(line));
+    }
+    return text.join(QStringLiteral("\r\n"));
+  };
   QScrollBar* bar = Text1()->verticalScrollBar();
-  ASSERT_EQ(bar->value(), 0);
-  Text1()->setFocus();
-  QTest::keyClick(Text1(), Qt::Key_End, Qt::ControlModifier);
-  EXPECT_GT(bar->value(), 0);
+  Text1()->SetCopyText(lines(36));
+  QApplication::processEvents();
+  EXPECT_FALSE(bar->isVisible()) << "a copy that fits";
+  for (int round = 0; round < 2; ++round) {
+    Text1()->SetCopyText(lines(61));
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); })) << round;
+    EXPECT_EQ(bar->value(), 0) << round;
+    Text1()->setFocus();
+    QTest::keyClick(Text1(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    const QTextBlock last = Text1()->document()->lastBlock();
+    EXPECT_TRUE(Text1()->viewport()->rect().contains(Text1()->cursorRect(QTextCursor(last))));
+  }
 }
 
 }  // namespace

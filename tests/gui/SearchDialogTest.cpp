@@ -53,13 +53,41 @@ class SearchDialogTest : public Form1Fixture {
   }
 };
 
-TEST_F(SearchDialogTest, CtrlFOpensItForTodayAndEscapeChangesNothing) {
+TEST_F(SearchDialogTest, CtrlFOpensItOnTheNewestReceiptAndEscapeChangesNothing) {
   QTest::keyClicks(Text2(), QStringLiteral("12"));
   SearchDialog* dialog = Open(Qt::CTRL | Qt::Key_F);
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(In<QGroupBox>(dialog, "days")->isChecked());
-  EXPECT_EQ(In<QDateEdit>(dialog, "fromDay")->date(), QDate::currentDate());
-  EXPECT_EQ(In<QDateEdit>(dialog, "toDay")->date(), QDate::currentDate());
+  const QDate newest = In<QDateEdit>(dialog, "fromDay")->date();
+  EXPECT_EQ(In<QDateEdit>(dialog, "toDay")->date(), newest);
+  EXPECT_NE(newest, QDate::currentDate());  // the sample data's last day of sales
+
+  // The newest receipt is the current row, in view, with the focus; the list keeps file order.
+  auto* results = In<QTableWidget>(dialog, "results");
+  const int last = results->rowCount() - 1;
+  ASSERT_GE(last, 1);
+  EXPECT_EQ(results->currentRow(), last);
+  EXPECT_EQ(dialog->focusWidget(), results);
+  EXPECT_TRUE(
+      results->viewport()->rect().contains(results->visualItemRect(results->item(last, 0))));
+  for (int row = 0; row <= last; ++row) {
+    EXPECT_EQ(results->item(row, 1)->text(), newest.toString(QStringLiteral("dd.MM.yyyy"))) << row;
+  }
+  EXPECT_LT(results->item(0, 2)->text(), results->item(last, 2)->text());
+
+  // Home and End go to the first and the last row.
+  QTest::keyClick(results, Qt::Key_Home);
+  EXPECT_EQ(results->currentRow(), 0);
+  QTest::keyClick(results, Qt::Key_End);
+  EXPECT_EQ(results->currentRow(), last);
+  // Tab leaves the list, whose selected row then turns from the selection colour to grey.
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == results; }));
+  const QColor focused = results->palette().color(QPalette::Highlight);
+  QTest::keyClick(results, Qt::Key_Tab);
+  EXPECT_NE(dialog->focusWidget(), results);
+  EXPECT_EQ(results->currentRow(), last);
+  EXPECT_NE(results->palette().color(QPalette::Highlight), focused);
   QTest::keyClick(dialog, Qt::Key_Escape);
   ExpectClosed();
   EXPECT_EQ(Text2()->text(), QStringLiteral("12"));
@@ -103,14 +131,20 @@ TEST_F(SearchDialogTest, TheNumberTakesDigitsOnlyAndAsManyAsTyped) {
     QString typed;
     QString kept;
     int rows;
+    bool pasted = false;
   };
   // M103871 is one of the two receipts of the sample data with two totals rows.
   for (const Case& c : {Case{QStringLiteral("0103871"), QStringLiteral("0103871"), 2},
                         Case{QStringLiteral("M1 03871-001"), QStringLiteral("103871001"), 0},
+                        Case{QStringLiteral("M103871-001"), QStringLiteral("103871"), 2, true},
                         Case{QString(60, QLatin1Char('0')) + QStringLiteral("103871"),
                              QString(60, QLatin1Char('0')) + QStringLiteral("103871"), 2}}) {
     number->clear();
-    QTest::keyClicks(number, c.typed);
+    if (c.pasted) {
+      number->insert(c.typed);
+    } else {
+      QTest::keyClicks(number, c.typed);
+    }
     EXPECT_EQ(number->text(), c.kept) << c.typed.toStdString();
     QTest::keyClick(number, Qt::Key_Return);
     ASSERT_EQ(results->rowCount(), c.rows) << c.typed.toStdString();
@@ -236,14 +270,15 @@ TEST_F(SearchDialogTest, ErrorsAreShownAndTheDialogStaysOpen) {
   QTest::keyClick(total, Qt::Key_Return);
   total->clear();
   QTest::keyClick(total, Qt::Key_Return);
+  const QString error =
+      QStringLiteral("Virhe 76: Kansiota ei ole olemassa: ") + missing +
+      QStringLiteral("\nDatakansio luetaan ") + QString::fromStdString(DataPathSettingSource()) +
+      QStringLiteral(", jonka arvo on \"") + missing +
+      QStringLiteral("\". Tarkista, että kansio on olemassa ja että siihen saadaan yhteys.");
+  // Opening the dialog looks for the newest receipt, and says so first.
   EXPECT_EQ(messages.texts,
-            QStringList({QStringLiteral("Tarkista yhteensä: esimerkiksi 20,19 tai -0,01."),
-                         QStringLiteral("Virhe 76: Kansiota ei ole olemassa: ") + missing +
-                             QStringLiteral("\nDatakansio luetaan ") +
-                             QString::fromStdString(DataPathSettingSource()) +
-                             QStringLiteral(", jonka arvo on \"") + missing +
-                             QStringLiteral("\". Tarkista, että kansio on olemassa ja että "
-                                            "siihen saadaan yhteys.")}));
+            QStringList(
+                {error, QStringLiteral("Tarkista yhteensä: esimerkiksi 20,19 tai -0,01."), error}));
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -39,11 +39,14 @@ QFont CopyFont(const FontRequest& request) {
 CopyTextBox::CopyTextBox(QWidget* parent, const FontRequest& font) : QPlainTextEdit(parent) {
   setFont(CopyFont(font));
   setLineWrapMode(QPlainTextEdit::NoWrap);
-  // Tab moves on, as in every other control; a tab typed into the copy would be printed.
+  // Tab moves on, as in every other control.
   setTabChangesFocus(true);
-  // No bars; the box still scrolls with the keyboard and the wheel.
+  // A copy is printed as fetched: its text can be selected, copied and scrolled, not changed.
+  setReadOnly(true);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // The copy's 74 columns fit the width; a copy longer than the box shows that there is more.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QString CopyTextBox::CopyText() const {

@@ -6,10 +6,10 @@
 
 namespace kuitti {
 
-// Text1 (the copy box): the receipt copy in a fixed-pitch face with 13-pixel lines. The document
-// keeps paragraphs, not line break characters, so the text goes in and comes out with CR LF between
-// lines: a copy put in comes out exactly as it was, and lines the user types end with CR LF as
-// well.
+// Text1 (the copy box): the receipt copy in a fixed-pitch face with 13-pixel lines, read-only,
+// with a vertical scroll bar when the copy is longer than the box. The document keeps
+// paragraphs, not line break characters, so the text goes in and comes out with CR LF between
+// lines: a copy put in comes out exactly as it was.
 class CopyTextBox final : public QPlainTextEdit {
  public:
   // The face asked for is mapped as described in the source, to keep the copy's lines.

@@ -98,6 +98,7 @@ QWidget* Form1::Make(const ControlLayout& layout) {
       auto* box = new VoucherBox(this);
       box->setMaxLength(static_cast<int>(form1::kLongestEntry));
       box->setText(QtText(layout.text));
+      box->setToolTip(QtText(kVoucherBoxTip));
       control = box;
       break;
     }
@@ -198,6 +199,8 @@ void Form1::OpenSearch() {
   });
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->open();
+  // Shown and laid out, so that the newest receipt can be scrolled into view.
+  dialog->OpenOnNewestDay();
 }
 
 void Form1::Quit() {

@@ -11,6 +11,12 @@ Key KeyOf(int key) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     return Key::kEnter;
   }
+  if (key == Qt::Key_Home) {
+    return Key::kHome;
+  }
+  if (key == Qt::Key_End) {
+    return Key::kEnd;
+  }
   return LetterOrDigitKey(key);
 }
 

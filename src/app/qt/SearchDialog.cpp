@@ -35,13 +35,22 @@ DayEdit* MakeDayEdit(QWidget* parent, const char* name) {
   return edit;
 }
 
-// Every change of a field's text passes here: one that the field's rule refuses is undone.
+// Every change of a field's text passes here: one that the field's rule refuses is undone, and
+// one that it keeps otherwise (a pasted "M104233-001" as 104233) is replaced by what it keeps.
 class FieldValidator final : public QValidator {
  public:
   FieldValidator(SearchField field, QObject* parent) : QValidator(parent), field_(field) {}
 
-  State validate(QString& input, int&) const override {
-    return MayStand(field_, input.toStdString()) ? Acceptable : Invalid;
+  State validate(QString& input, int& cursor) const override {
+    const std::optional<std::string> kept = KeptText(field_, input.toStdString());
+    if (!kept) {
+      return Invalid;
+    }
+    if (const QString keptText = QString::fromStdString(*kept); keptText != input) {
+      input = keptText;
+      cursor = static_cast<int>(input.size());
+    }
+    return Acceptable;
   }
 
  private:
@@ -74,6 +83,9 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
              RegionalNumberFormat().decimalSeparator, FetchReport, std::move(picked)) {
   setObjectName(QStringLiteral("SearchDialog"));
   setWindowTitle(QtText(kTitle));
+  // The style draws the focus mark only once the keyboard has moved the focus in the window;
+  // here every control shows it from the start, the one the dialog opens on too.
+  setAttribute(Qt::WA_KeyboardFocusChange);
 
   // The day range counts only while "Päivä" is ticked; it is, for today, when the dialog opens.
   days_ = new QGroupBox(QtText(kDays), this);
@@ -132,7 +144,10 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
   results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results_->setSelectionBehavior(QAbstractItemView::SelectRows);
   results_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab leaves the list, as it leaves every other control, instead of walking its cells.
+  results_->setTabKeyNavigation(false);
   results_->installEventFilter(this);
+  ShowListFocus(false);
   connect(results_, &QTableWidget::cellDoubleClicked, this,
           [this](int row, int) { steps_.Pick(static_cast<std::size_t>(row)); });
 
@@ -148,7 +163,15 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxe
   resize(460, 520);
 }
 
+void SearchDialog::OpenOnNewestDay() {
+  steps_.Open();
+}
+
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == results_ &&
+      (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    ShowListFocus(event->type() == QEvent::FocusIn);
+  }
   const int row = results_->currentRow();
   if (watched == results_ && event->type() == QEvent::KeyPress && row >= 0) {
     if (const std::optional<Command> command = CommandOfKey(
@@ -158,6 +181,17 @@ bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void SearchDialog::ShowListFocus(bool focused) {
+  // The style's focus frame on a row of the list is faint: the selected row is in the selection
+  // colour only while the list has the focus, grey otherwise, as lists commonly show it.
+  QPalette colours = palette();
+  if (!focused) {
+    colours.setColor(QPalette::Highlight, colours.color(QPalette::Midlight));
+    colours.setColor(QPalette::HighlightedText, colours.color(QPalette::Text));
+  }
+  results_->setPalette(colours);
 }
 
 bool SearchDialog::DaysTicked() const {
@@ -197,6 +231,12 @@ void SearchDialog::ShowRows(const std::vector<SearchRow>& rows) {
     results_->setCurrentCell(0, 0);
     results_->setFocus();
   }
+}
+
+void SearchDialog::SelectRow(std::size_t row) {
+  results_->setCurrentCell(static_cast<int>(row), 0);
+  results_->scrollToItem(results_->currentItem());
+  results_->setFocus();
 }
 
 void SearchDialog::SetSummary(std::string_view text) {

@@ -24,11 +24,15 @@ class SearchDialog final : public QDialog, private SearchWindow {
   SearchDialog(QWidget* parent, const QString& dataPath, MessageBoxes& messages,
                SearchSteps::Picked picked);
 
+  // Lists the newest receipt's day with that receipt current; called once the dialog is shown.
+  void OpenOnNewestDay();
+
  private:
   // The keys of the list, before the list leaves them to the dialog: with a current row, a key
-  // of the dialog's table runs its command (Enter picks the row); the others go on (Enter
-  // presses "Etsi", Escape closes).
+  // of the dialog's table runs its command (Enter picks the row, Home and End go to the first
+  // and last row); the others go on (Enter presses "Etsi", Escape closes). Its focus, shown.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void ShowListFocus(bool focused);
 
   bool DaysTicked() const override;
   CalendarDay Day(DayField field) const override;
@@ -36,6 +40,7 @@ class SearchDialog final : public QDialog, private SearchWindow {
   std::string Text(SearchField field) const override;
   void Focus(SearchField field) override;
   void ShowRows(const std::vector<SearchRow>& rows) override;
+  void SelectRow(std::size_t row) override;
   void SetSummary(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
   void SetBusy(bool busy) override;

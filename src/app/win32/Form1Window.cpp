@@ -22,9 +22,15 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Tab and Shift+Tab leave the copy, as in the Qt window: the box takes every other key.
+// Tab and Shift+Tab leave the copy, as in the Qt window: the box takes every other key. Ctrl+A
+// selects the whole copy, which not every edit control of Windows and wine does by itself.
 LRESULT CALLBACK CopyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR) {
+  if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+      GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    return 0;
+  }
   if (message == WM_GETDLGCODE) {
     const auto* key = reinterpret_cast<const MSG*>(lParam);
     const LRESULT code = DefSubclassProc(box, message, wParam, lParam);
@@ -129,6 +135,27 @@ std::string Form1Window::Text(Control control) const {
 
 void Form1Window::SetText(Control control, std::string_view text) {
   SetWindowTextTo(ControlOf(control), text);
+  if (control == Control::kText1) {
+    ShowCopyScrollBar();
+  }
+}
+
+void Form1Window::ShowCopyScrollBar() {
+  // The edit keeps its bar, disabled, when the copy fits; a copy that fits shows none, as the
+  // box always did. The text is set at the top.
+  HWND box = ControlOf(Control::kText1);
+  RECT inside{};
+  GetClientRect(box, &inside);
+  TEXTMETRICW metrics{};
+  if (HDC context = GetDC(box)) {
+    const HGDIOBJ before = SelectObject(context, copyFont_);
+    GetTextMetricsW(context, &metrics);
+    SelectObject(context, before);
+    ReleaseDC(box, context);
+  }
+  const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
+  const bool more = metrics.tmHeight > 0 && lines > (inside.bottom - inside.top) / metrics.tmHeight;
+  ShowScrollBar(box, SB_VERT, more);
 }
 
 void Form1Window::SetEnabled(Control control, bool enabled) {
@@ -220,9 +247,11 @@ void Form1Window::MakeControls() {
         extended = WS_EX_CLIENTEDGE;
         break;
       case ControlKind::kMultiLineBox:
-        // No wrap and no scroll bars: the copy's 74 columns stay as they are.
+        // No wrap: the copy's 74 columns stay as they are. Read-only, so that "Tulosta" prints
+        // the copy as fetched; a vertical bar when it is longer than the box.
         windowClass = WC_EDITW;
-        style |= WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+        style |=
+            WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
         extended = WS_EX_CLIENTEDGE;
         break;
       case ControlKind::kButton:
@@ -239,10 +268,31 @@ void Form1Window::MakeControls() {
   SendMessageW(ControlOf(Control::kText2), EM_SETLIMITTEXT, form1::kLongestEntry, 0);
   SetWindowSubclass(ControlOf(Control::kText2), VoucherBoxProc, 0, 0);
   SetWindowSubclass(ControlOf(Control::kText1), CopyBoxProc, 0, 0);
+  AddVoucherBoxTip();
+}
+
+void Form1Window::AddVoucherBoxTip() {
+  HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  // Wide enough for the longest line; the text's line breaks then start its lines.
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
+  voucherBoxTip_ = WideFromUtf8(kVoucherBoxTip);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(ControlOf(Control::kText2));
+  tool.lpszText = voucherBoxTip_.data();
+  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Form1Window::LayOut(UINT dpi) {
-  RECT frame{0, 0, TwipsToPixels(form1::kClientWidth, static_cast<int>(dpi)),
+  // The classic Courier's 74 columns fill the copy box's width: the vertical bar of a longer
+  // copy gets a width of its own, at the right of the box and the window, so that it hides none
+  // of them.
+  const int bar = GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
+  RECT frame{0, 0, TwipsToPixels(form1::kClientWidth, static_cast<int>(dpi)) + bar,
              TwipsToPixels(form1::kClientHeight, static_cast<int>(dpi))};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -255,14 +305,17 @@ void Form1Window::LayOut(UINT dpi) {
   for (const ControlLayout& layout : form1::kControls) {
     HWND control = ControlOf(layout.control);
     const int d = static_cast<int>(dpi);
+    const int width = TwipsToPixels(layout.place.width, d) +
+                      (layout.kind == ControlKind::kMultiLineBox ? bar : 0);
     SetWindowPos(control, layout.underNeighbours ? HWND_BOTTOM : nullptr,
-                 TwipsToPixels(layout.place.left, d), TwipsToPixels(layout.place.top, d),
-                 TwipsToPixels(layout.place.width, d), TwipsToPixels(layout.place.height, d),
+                 TwipsToPixels(layout.place.left, d), TwipsToPixels(layout.place.top, d), width,
+                 TwipsToPixels(layout.place.height, d),
                  SWP_NOACTIVATE | (layout.underNeighbours ? 0 : SWP_NOZORDER));
     const HFONT font = layout.kind == ControlKind::kMultiLineBox ? copyFont_ : textFont_;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   DropCopyBoxMargins(ControlOf(Control::kText1));
+  ShowCopyScrollBar();
 }
 
 void Form1Window::CommandMessage(int id) {

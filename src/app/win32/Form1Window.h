@@ -38,7 +38,8 @@ class Form1Window final : public Window {
   void Show(int showCommand);
 
   // The window's keys, before the message is dispatched: those of Form1's table run their
-  // commands (Ctrl+F and F3 open the search, Enter in Text2, the voucher box, fetches), then the
+  // commands (Ctrl+F and F3 open the search, Enter in Text2, the voucher box, fetches, Ctrl+P
+  // prints), then the
   // dialog manager's Tab, Shift+Tab, Enter and Space. True when the message was used.
   bool TranslateKeys(MSG& message);
 
@@ -56,6 +57,8 @@ class Form1Window final : public Window {
   friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void MakeControls();
+  void AddVoucherBoxTip();
+  void ShowCopyScrollBar();
   void LayOut(UINT dpi);
   void CommandMessage(int id);
 
@@ -65,6 +68,7 @@ class Form1Window final : public Window {
   HFONT textFont_ = nullptr;
   HBRUSH copyBackground_ = nullptr;
   HWND focusBeforeDeactivation_ = nullptr;
+  std::wstring voucherBoxTip_;
   Form1Steps steps_;
 };
 

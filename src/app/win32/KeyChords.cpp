@@ -11,6 +11,12 @@ Key KeyOf(WPARAM virtualKey) {
   if (virtualKey == VK_RETURN) {
     return Key::kEnter;
   }
+  if (virtualKey == VK_HOME) {
+    return Key::kHome;
+  }
+  if (virtualKey == VK_END) {
+    return Key::kEnd;
+  }
   return LetterOrDigitKey(static_cast<int>(virtualKey));
 }
 

@@ -79,7 +79,11 @@ SearchDialogWindow::~SearchDialogWindow() {
 void SearchDialogWindow::Run() {
   EnableWindow(owner_, FALSE);
   ShowWindow(dialog_, SW_SHOW);
+  // Whichever control has the focus shows it, also before the first key is pressed.
+  SendMessageW(dialog_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+               0);
   SetFocus(days_);
+  steps_.Open();
   MSG message;
   while (!done_) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -149,6 +153,16 @@ void SearchDialogWindow::ShowRows(const std::vector<SearchRow>& rows) {
     SendMessageW(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&current));
     SetFocus(list_);
   }
+}
+
+void SearchDialogWindow::SelectRow(std::size_t row) {
+  const auto index = static_cast<WPARAM>(row);
+  LVITEMW current{};
+  current.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  current.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list_, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&current));
+  SendMessageW(list_, LVM_ENSUREVISIBLE, index, FALSE);
+  SetFocus(list_);
 }
 
 void SearchDialogWindow::SetSummary(std::string_view text) {
@@ -307,10 +321,14 @@ void SearchDialogWindow::Enter() {
 void SearchDialogWindow::KeepToRule(SearchField field) {
   const auto index = static_cast<std::size_t>(field);
   const std::string text = Text(field);
-  if (MayStand(field, text)) {
-    acceptedTexts_[index] = text;
-    return;
+  const std::optional<std::string> kept = KeptText(field, text);
+  if (kept) {
+    acceptedTexts_[index] = *kept;
+    if (*kept == text) {
+      return;
+    }
   }
+  // Setting the text notifies a change again, which then stands.
   SetWindowTextTo(fields_[index], acceptedTexts_[index]);
   const auto end = static_cast<LPARAM>(acceptedTexts_[index].size());
   SendMessageW(fields_[index], EM_SETSEL, static_cast<WPARAM>(end), end);

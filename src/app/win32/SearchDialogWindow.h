@@ -29,6 +29,7 @@ class SearchDialogWindow final : public SearchWindow {
   std::string Text(SearchField field) const override;
   void Focus(SearchField field) override;
   void ShowRows(const std::vector<SearchRow>& rows) override;
+  void SelectRow(std::size_t row) override;
   void SetSummary(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
   void SetBusy(bool busy) override;

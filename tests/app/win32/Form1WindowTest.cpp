@@ -76,9 +76,11 @@ class Form1WindowTest : public testing::Test {
 
 TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
   ASSERT_EQ(GetDpiForWindow(form_.Handle()), 96u) << "the test display is not at 96 DPI";
+  // The copy box and the window are wider by a scroll bar, which then hides no column.
+  const int bar = GetSystemMetricsForDpi(SM_CXVSCROLL, 96);
   RECT client{};
   GetClientRect(form_.Handle(), &client);
-  EXPECT_EQ(client.right, 602);
+  EXPECT_EQ(client.right, 602 + bar);
   EXPECT_EQ(client.bottom, 545);
   EXPECT_EQ(WindowTextOf(form_.Handle()), "Korvex - Tarjolux");
   for (const ControlLayout& layout : form1::kControls) {
@@ -87,7 +89,9 @@ TEST_F(Form1WindowTest, ControlsStandAtTheirTwipsAt96Dpi) {
     MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&place), 2);
     EXPECT_EQ(place.left, layout.place.left / 15) << layout.name;
     EXPECT_EQ(place.top, layout.place.top / 15) << layout.name;
-    EXPECT_EQ(place.right - place.left, layout.place.width / 15) << layout.name;
+    EXPECT_EQ(place.right - place.left,
+              layout.place.width / 15 + (layout.control == Control::kText1 ? bar : 0))
+        << layout.name;
     EXPECT_EQ(place.bottom - place.top, layout.place.height / 15) << layout.name;
     EXPECT_EQ(WindowTextOf(Of(layout.control)), layout.text) << layout.name;
   }
@@ -112,6 +116,10 @@ TEST_F(Form1WindowTest, TheCopyBoxShowsAtLeast36LinesInItsFixedPitchFont) {
   EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH);
   EXPECT_EQ(metrics.tmHeight, 13);
   EXPECT_GE((text.bottom - text.top) / metrics.tmHeight, 36);
+  // 74 columns beside the bar of a longer copy.
+  EXPECT_GE(text.right - text.left - GetSystemMetricsForDpi(SM_CXVSCROLL, 96),
+            74 * metrics.tmAveCharWidth);
+  // No bars while the copy fits.
   const LONG style = GetWindowLongW(copy, GWL_STYLE);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
 }
@@ -375,6 +383,133 @@ TEST_F(Form1WindowTest, CtrlFAndF3OpenTheSearchWhosePickIsFetched) {
   }
 }
 
+// Ctrl is read from the keyboard state, as it is for a key the user presses.
+void HoldCtrl(bool held) {
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = held ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(Form1WindowTest, CtrlPPrintsTheCopyAsFetchedWhichNoKeyChanges) {
+  SetWindowTextTo(Of(Control::kText2), kVoucher);
+  Press(Of(Control::kText2), VK_RETURN);
+  HWND copy = Of(Control::kText1);
+  EXPECT_TRUE(GetWindowLongW(copy, GWL_STYLE) & ES_READONLY);
+  SetFocus(copy);
+  for (const wchar_t typed : {L'x', L'\r', wchar_t{VK_BACK}}) {
+    SendMessageW(copy, WM_CHAR, typed, 0);
+  }
+  SendMessageW(copy, WM_KEYDOWN, VK_DELETE, 0);
+  SendMessageW(copy, WM_PASTE, 0, 0);
+  SendMessageW(copy, WM_CUT, 0, 0);
+  EXPECT_EQ(WindowTextOf(copy), ExpectedCopy());
+  // Ctrl+A selects the whole copy, for Ctrl+C.
+  SendMessageW(copy, EM_SETSEL, 0, 0);
+  HoldCtrl(true);
+  Press(copy, 'A');
+  HoldCtrl(false);
+  DWORD start = 1, end = 0;
+  SendMessageW(copy, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(copy)));
+
+  for (const Control control : {Control::kText1, Control::kText2, Control::kCommand2}) {
+    script_ = {};
+    SetFocus(Of(control));
+    HoldCtrl(true);
+    Press(Of(control), 'P');
+    HoldCtrl(false);
+    EXPECT_NE(std::find(script_.calls.begin(), script_.calls.end(), "Print " + ExpectedCopy()),
+              script_.calls.end())
+        << form1::LayoutOf(control).name;
+  }
+}
+
+TEST_F(Form1WindowTest, ACopyLongerThanTheBoxHasAScrollBarAndStartsAtTheTop) {
+  const auto lines = [](int count) {
+    std::string text;
+    for (int line = 1; line <= count; ++line) {
+      text += (line > 1 ? "\r\n" : "") + std::string("rivi ") + std::to_string(line);
+    }
+    return text;
+  };
+  HWND copy = Of(Control::kText1);
+  const auto barShown = [copy] {
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    GetScrollBarInfo(copy, OBJID_VSCROLL, &bar);
+    return (bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) == 0;
+  };
+  form_.SetText(Control::kText1, lines(36));
+  EXPECT_FALSE(barShown()) << "a copy that fits";
+  for (int round = 0; round < 2; ++round) {
+    form_.SetText(Control::kText1, lines(61));
+    EXPECT_TRUE(barShown()) << round;
+    EXPECT_EQ(SendMessageW(copy, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << round;
+    SetFocus(copy);
+    HoldCtrl(true);
+    Press(copy, VK_END);
+    HoldCtrl(false);
+    EXPECT_GT(SendMessageW(copy, EM_GETFIRSTVISIBLELINE, 0, 0), 20) << round;
+  }
+  form_.SetText(Control::kText1, lines(3));
+  EXPECT_FALSE(barShown());
+}
+
+// Reads the open dialog as the user first sees it, then closes it with Escape.
+struct OpeningScript {
+  static inline int rows = 0;
+  static inline int selected = -1;
+  static inline bool listFocused = false;
+  static inline std::string summary;
+  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowW(L"Kuittikopio.EtsiKuitti", nullptr);
+    if (!dialog) {
+      return;
+    }
+    KillTimer(nullptr, timer);
+    HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+    rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    selected = static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    listFocused = GetFocus() == list;
+    HWND label = nullptr;
+    while ((label = FindWindowExW(dialog, label, WC_STATICW, nullptr))) {
+      summary = WindowTextOf(label);  // the summary is the last label
+    }
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  }
+};
+
+TEST_F(Form1WindowTest, TheSearchOpensOnTheNewestDayWithTheNewestReceiptSelected) {
+  struct Case {
+    const char* what;
+    std::vector<Row> rows;
+    int shown;
+    std::string summary;
+  };
+  const std::vector<Case> cases = {
+      {"two days",
+       {Row{.voucher = "000001", .saleTime = 45000.5, .priceRaw = 100},
+        Row{.voucher = "000002", .saleTime = 45001.25, .priceRaw = 100},
+        Row{.voucher = "000003", .saleTime = 45001.5, .priceRaw = 100}},
+       2,
+       "Löytyi 2 kuittia."},
+      {"no receipt", {}, 0, "Kuitteja ei löytynyt."},
+  };
+  for (const Case& c : cases) {
+    data_.WriteRows(c.rows);
+    OpeningScript::summary.clear();
+    SetTimer(nullptr, 0, 50, OpeningScript::Run);
+    Press(Of(Control::kText2), VK_F3);
+    EXPECT_EQ(OpeningScript::rows, c.shown) << c.what;
+    EXPECT_EQ(OpeningScript::selected, c.shown - 1) << c.what;
+    EXPECT_EQ(OpeningScript::listFocused, c.shown > 0) << c.what;
+    EXPECT_EQ(OpeningScript::summary, c.summary) << c.what;
+  }
+}
+
 // Types into the fields of the open dialog as EN_CHANGE sees it, then closes it with Escape.
 struct FieldScript {
   static inline std::vector<std::string> kept;
@@ -393,7 +528,8 @@ struct FieldScript {
     };
     for (const Typing& typing :
          {Typing{total, "-20,19"}, Typing{total, "-20,19x"}, Typing{total, "20,12345"},
-          Typing{product, "ab 7"}, Typing{number, "0103"}, Typing{number, "M0103"}}) {
+          Typing{product, "ab 7"}, Typing{number, "0103"}, Typing{number, "M0103"},
+          Typing{number, "M010399-001"}}) {
       SetWindowTextTo(typing.field, typing.text);
       kept.push_back(WindowTextOf(typing.field));
     }
@@ -424,7 +560,8 @@ TEST_F(Form1WindowTest, TheSearchFieldsKeepToTheirRulesAndOnlyTheirKeysOpenTheSe
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
     KillTimer(nullptr, timer);
-    const std::vector<std::string> kept = {"-20,19", "-20,19", "-20,19", "ab 7", "0103", "0103"};
+    const std::vector<std::string> kept = {"-20,19", "-20,19", "-20,19", "ab 7",
+                                           "0103",   "0103",   "010399"};
     EXPECT_EQ(FieldScript::kept, c.opens ? kept : std::vector<std::string>())
         << c.key << (c.ctrl ? " Ctrl" : "") << (c.shift ? " Shift" : "");
     EXPECT_EQ(FindWindowW(L"Kuittikopio.EtsiKuitti", nullptr), nullptr);

@@ -3,6 +3,8 @@
 # through a real CUPS server onto a cups-pdf default queue:
 # - typed number and Enter: Text1 holds exactly kuittikopio-text.exe's copy;
 # - "Tulosta": one completed job, whose PDF holds the copy's lines;
+# - Ctrl+F, Enter, Ctrl+P: the newest receipt printed; "M…-001" fetches its voucher; keys
+#   typed into the copy box change nothing;
 # - a queue that rejects jobs: the print reports 482 and both commands come back;
 # - a long text prints on several pages (the GDI printer's page break);
 # - a second start ends and brings the minimised window back; Alt+F4 ends the program.
@@ -197,13 +199,48 @@ wait_for 10 sh -c '! "$0" "$1" message' "$wine" "$probe" || fail "the message bo
 cupsaccept "$queue"
 echo "OK: both commands back, no job queued"
 
-echo "== Etsi kuitti"
+echo "== the latest receipt in three keys: Ctrl+F, Enter, Ctrl+P"
+# The newest receipt is the last receipt total of the file, the last line of the whole listing.
+newest=$("$wine" "$text" --find </dev/null | tr -d '\r' | tail -1 | cut -c2-7)
+"$wine" "$text" "$newest" </dev/null >"$work/expected.txt"
+ls "$pdf_dir" >"$work/before"
+completed_before=$(lpstat -W completed -o "$queue" | wc -l)
 press ctrl+f
 search() { first_window 'Etsi kuitti'; }
 wait_for 10 search || fail "Ctrl+F did not open Etsi kuitti"
-# Every day, then the number: Space unticks "Päivä", which disables the day pickers, and Tab
-# goes on from field to field.
-press space Tab Tab Tab
+sleep 1
+shot search-newest
+press Return
+wait_for 20 copy_shown || fail "Ctrl+F, Enter did not fetch the newest receipt $newest"
+press ctrl+p
+wait_for 60 jobs_done || { lpstat -W all -o "$queue"; message || true; fail "Ctrl+P: no single completed job"; }
+wait_for 30 new_pdf || fail "Ctrl+P: no PDF appeared in $pdf_dir"
+pdf="$pdf_dir/$(new_pdf | head -1)"
+pdftotext -layout "$pdf" - | sed 's/\xc2\xad/-/g' | grep -q "tositenumero M$newest-001" || fail "the PDF is not of M$newest-001"
+rm -f "$pdf"
+echo "OK: Ctrl+F, Enter, Ctrl+P printed the newest receipt M$newest-001"
+
+echo "== the number as the copy prints it, and a copy no key changes"
+"$wine" "$text" "$voucher" </dev/null >"$work/expected.txt"
+xdotool type --delay 50 "M$voucher-001"
+press Return
+wait_for 20 copy_shown || fail "M$voucher-001 did not fetch $voucher"
+# Shift+Tab twice reaches the copy box; nothing typed there stays.
+press shift+Tab shift+Tab ctrl+End
+xdotool type --delay 50 "xyz"
+press Delete BackSpace Return
+sleep 1
+copy_shown || fail "keys typed into the copy box changed it"
+echo "OK: M$voucher-001 fetched $voucher, and keys typed into the copy changed nothing"
+press Tab Tab
+
+echo "== Etsi kuitti"
+press ctrl+f
+wait_for 10 search || fail "Ctrl+F did not open Etsi kuitti"
+# Every day, then the number: the dialog opens in the list, and Tab goes on past its buttons to
+# "Päivä"; Space unticks it, which disables the day pickers, and Tab goes on from field to
+# field.
+press Tab Tab Tab space Tab Tab Tab
 xdotool type --delay 50 "$(echo "$voucher" | sed 's/^0*//')"
 press Return
 sleep 1

@@ -21,6 +21,8 @@ enum class Command {
   kPick,        // fetches the receipt of the current row of the search list
   kFirstRow,    // makes the search list's first row the current one
   kLastRow,     // and its last row
+  kSaveAsPdf,   // saves the copy in Text1 (the copy box) as a PDF file
+  kCopyText,    // copies the copy box's selection, or the whole copy, to the clipboard
 };
 
 struct CommandEntry {
@@ -30,7 +32,7 @@ struct CommandEntry {
 };
 
 // Every command, in the order of the enum.
-inline constexpr std::array<CommandEntry, 7> kCommands = {{
+inline constexpr std::array<CommandEntry, 9> kCommands = {{
     {Command::kFetch, "Hae", Control::kCommand1},
     {Command::kPrint, "Tulosta", Control::kCommand3},
     {Command::kQuit, "Sulje", Control::kCommand2},
@@ -38,7 +40,16 @@ inline constexpr std::array<CommandEntry, 7> kCommands = {{
     {Command::kPick, "", std::nullopt},
     {Command::kFirstRow, "", std::nullopt},
     {Command::kLastRow, "", std::nullopt},
+    {Command::kSaveAsPdf, "Tallenna PDF-tiedostoksi…", std::nullopt},
+    {Command::kCopyText, "Kopioi", std::nullopt},
 }};
+
+// The title of the save dialog that kSaveAsPdf opens.
+inline constexpr std::string_view kSavePdfDialogTitle = "Tallenna PDF-tiedostoksi";
+
+// The copy box's context menu (right click or the Menu key), in its order.
+inline constexpr std::array<Command, 3> kCopyBoxMenu = {Command::kSaveAsPdf, Command::kPrint,
+                                                        Command::kCopyText};
 
 constexpr std::string_view TextOf(Command command) {
   return kCommands[static_cast<std::size_t>(command)].text;
@@ -64,11 +75,12 @@ struct KeyBinding {
 };
 
 // The keys of Form1. A command more is a row more.
-inline constexpr std::array<KeyBinding, 4> kForm1Keys = {{
+inline constexpr std::array<KeyBinding, 5> kForm1Keys = {{
     {{LetterKey('F'), kCtrl}, KeyFocus::kAnywhere, Command::kOpenSearch},
     {{FunctionKey(3), kNoModifier}, KeyFocus::kAnywhere, Command::kOpenSearch},
     {{Key::kEnter, kNoModifier}, KeyFocus::kVoucherBox, Command::kFetch},
     {{LetterKey('P'), kCtrl}, KeyFocus::kAnywhere, Command::kPrint},
+    {{LetterKey('S'), kCtrl}, KeyFocus::kAnywhere, Command::kSaveAsPdf},
 }};
 
 // The voucher box's tooltip: where the keys above are told, in one text for every toolkit.
@@ -76,7 +88,7 @@ inline constexpr std::string_view kVoucherBoxTip =
     "Kirjoita tositenumero ja paina Enter.\n"
     "Ctrl+F (tai F3): etsi kuitti päivän, summan tai tuotteen mukaan; haku avautuu viimeisimmän "
     "kuitin päivälle.\n"
-    "Ctrl+P: tulosta kopio.";
+    "Ctrl+P: tulosta kopio. Ctrl+S: tallenna kopio PDF-tiedostoksi.";
 
 // The keys of "Etsi kuitti" beyond its dialog's own (Enter elsewhere presses "Etsi", Escape
 // closes it).

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Busy.h"
+#include "PdfFileName.h"
 #include "PrintedVoucher.h"
 #include "ReceiptCopy.h"
 #include "ReceiptPrinting.h"
@@ -11,10 +12,11 @@
 
 namespace kuitti {
 
-Form1Steps::Form1Steps(Window& window, Printer& printer, FileSystem& files, NumberFormat format,
-                       ErrorReport errorReport)
+Form1Steps::Form1Steps(Window& window, Printer& printer, PdfWriter writePdf, FileSystem& files,
+                       NumberFormat format, ErrorReport errorReport)
     : window_(window),
       printer_(printer),
+      writePdf_(std::move(writePdf)),
       files_(files),
       format_(std::move(format)),
       errorReport_(std::move(errorReport)) {}
@@ -36,6 +38,12 @@ void Form1Steps::Run(Command command) {
       return;
     case Command::kOpenSearch:
       window_.OpenSearch();
+      return;
+    case Command::kSaveAsPdf:
+      SaveAsPdf();
+      return;
+    case Command::kCopyText:
+      window_.CopyText();
       return;
     case Command::kPick:
     case Command::kFirstRow:
@@ -95,6 +103,24 @@ void Form1Steps::PrintCopy() {
   }
   window_.SetEnabled(Control::kCommand3, true);
   window_.SetEnabled(Control::kCommand1, true);
+  ReadyForTheNextNumber();
+}
+
+void Form1Steps::SaveAsPdf() {
+  const std::string copy = window_.Text(Control::kText1);  // the copy box
+  if (copy.empty()) {
+    window_.ShowMessage("Ei haettua tositetta.");
+    ReadyForTheNextNumber();
+    return;
+  }
+  if (const std::optional<std::string> path = window_.AskPdfPath(PdfFileName(copy))) {
+    try {
+      const Busy busy(window_);
+      writePdf_(copy, *path);
+    } catch (const RuntimeError& error) {
+      window_.ShowMessage("PDF-tiedostoa ei tallennettu.\n" + std::string(error.what()));
+    }
+  }
   ReadyForTheNextNumber();
 }
 

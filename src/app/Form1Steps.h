@@ -24,13 +24,17 @@ inline constexpr std::string_view kSearchHint =
 using ErrorReport =
     std::function<std::string(const RuntimeError& error, const std::string& dataPath)>;
 
+// Writes the copy (UTF-8) to a PDF file at the path, as "Tulosta" prints it on A4, whole or not
+// at all; failures raise RuntimeError naming the file.
+using PdfWriter = std::function<void(std::string_view copy, const std::string& path)>;
+
 // What Form1 does, written once for every toolkit: the toolkit makes the controls from the
 // layout table and calls these from its events. The state of the run lives here.
 class Form1Steps {
  public:
-  // "Tulosta" prints on `printer`, which outlives the steps.
-  Form1Steps(Window& window, Printer& printer, FileSystem& files, NumberFormat format,
-             ErrorReport errorReport);
+  // "Tulosta" prints on `printer`, which outlives the steps; a copy is saved with `writePdf`.
+  Form1Steps(Window& window, Printer& printer, PdfWriter writePdf, FileSystem& files,
+             NumberFormat format, ErrorReport errorReport);
 
   void SetDataPath(std::string dataPath);
   const std::string& DataPath() const { return module_.sales.DataPath; }
@@ -50,6 +54,11 @@ class Form1Steps {
   // tositetta.". A failure drops the document, is reported and gives both commands back.
   void PrintCopy();
 
+  // Ctrl+S and the copy box's "Tallenna PDF-tiedostoksi…": Text1 (the copy box) as a PDF file
+  // where the user chooses in the platform's save dialog, proposed as "Kuittikopio
+  // M104233-001.pdf"; an empty box says "Ei haettua tositetta.", a failure is reported.
+  void SaveAsPdf();
+
   // A receipt picked in the search: its number into Text2 (the voucher box), then fetched.
   void FetchVoucher(std::string_view voucher);
 
@@ -59,6 +68,7 @@ class Form1Steps {
 
   Window& window_;
   Printer& printer_;
+  PdfWriter writePdf_;
   FileSystem& files_;
   NumberFormat format_;
   ErrorReport errorReport_;

@@ -144,6 +144,8 @@ void SearchSteps::Run(Command command, std::size_t currentRow) {
     case Command::kPrint:
     case Command::kQuit:
     case Command::kOpenSearch:
+    case Command::kSaveAsPdf:
+    case Command::kCopyText:
       // Form1's.
       return;
   }

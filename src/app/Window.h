@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,12 @@ class Window {
   virtual void OpenSearch() = 0;
   // Ends the program, as closing the window does.
   virtual void Quit() = 0;
+  // The platform's own save dialog for a PDF file, opening in the user's Documents folder with
+  // `proposedName`: the path chosen (UTF-8), or nothing when the user cancelled.
+  virtual std::optional<std::string> AskPdfPath(std::string_view proposedName) = 0;
+  // Puts Text1's (the copy box's) selection, or its whole text when nothing is selected, on
+  // the clipboard.
+  virtual void CopyText() = 0;
 };
 
 }  // namespace kuitti

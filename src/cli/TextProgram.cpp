@@ -20,8 +20,8 @@
 #if KUITTI_PDF_COPY
 #include "PdfCopy.h"
 #else
+#include "PdfCopyFile.h"
 #include "TextPdf.h"
-#include "WholeFile.h"
 #endif
 
 namespace {
@@ -185,12 +185,11 @@ void WritePdf(std::string_view copy, const std::string& path) {
 #if KUITTI_PDF_COPY
   kuitti::WritePdfCopy(copy, path);
 #else
-  const std::string pdf = kuitti::TextPdf(copy, kuitti::A4Paper());
   if (path != "-") {
-    kuitti::WriteWholeFile(path, pdf);
+    kuitti::WritePdfCopyFile(copy, path);
     return;
   }
-  kuitti::WriteOutput(pdf);
+  kuitti::WriteOutput(kuitti::TextPdf(copy, kuitti::A4Paper()));
   if (!kuitti::FlushOutput()) {
     throw kuitti::RuntimeError(kuitti::kDeviceIoError, "Vakiotulosteeseen ei voi kirjoittaa");
   }

@@ -139,13 +139,17 @@ TEST(Commands, Form1RunsItsCommandsStepsAndLeavesTheSearchsPickAlone) {
       {Command::kPick, {}},
       {Command::kFirstRow, {}},
       {Command::kLastRow, {}},
+      {Command::kSaveAsPdf, {"ShowMessage", "FocusAndSelectAll Text2"}},
+      {Command::kCopyText, {"CopyText"}},
   };
   for (const Case& c : cases) {
     RecordingWindow window;
     PrinterScript script;
     FakePrinter printer{script};
-    Form1Steps steps(window, printer, SystemFileSystem(), NumberFormat{","},
-                     [](const RuntimeError&, const std::string&) { return std::string(); });
+    Form1Steps steps(
+        window, printer, [](std::string_view, const std::string&) { ADD_FAILURE() << "a PDF"; },
+        SystemFileSystem(), NumberFormat{","},
+        [](const RuntimeError&, const std::string&) { return std::string(); });
     steps.SetDataPath("/no/such/");
     steps.Run(c.command);
     EXPECT_EQ(window.calls, c.calls) << TextOf(c.command);

@@ -26,7 +26,16 @@ std::string Report(const RuntimeError& error, const std::string& dataPath) {
 
 class Form1StepsTest : public testing::Test {
  protected:
-  Form1StepsTest() : steps(window, printer, SystemFileSystem(), NumberFormat{","}, Report) {
+  Form1StepsTest()
+      : steps(
+            window, printer,
+            [this](std::string_view copy, const std::string& path) {
+              if (!pdfFailure.empty()) {
+                throw RuntimeError(kPathNotFound, pdfFailure);
+              }
+              savedPdfs.emplace_back(copy, path);
+            },
+            SystemFileSystem(), NumberFormat{","}, Report) {
     WriteGoldenStore(store);
     steps.SetDataPath(store.DataPath());
   }
@@ -44,6 +53,8 @@ class Form1StepsTest : public testing::Test {
   RecordingWindow window;
   PrinterScript script;
   FakePrinter printer{script};
+  std::vector<std::pair<std::string, std::string>> savedPdfs;  // copy, path
+  std::string pdfFailure;  // a description the PDF writer fails with, if any
   Form1Steps steps;
 };
 
@@ -276,6 +287,53 @@ TEST_F(Form1StepsTest, FetchingAndPrintingLeaveTheDataFilesUntouched) {
     after[file.path().filename().string()] = ReadFileBytes(file.path());
   }
   EXPECT_EQ(after, before);
+}
+
+// Ctrl+S and the copy box's menu: the copy as the box holds it goes where the user chooses, under
+// the name the heading gives; a cancel writes nothing, a failure is told; the voucher box is
+// ready for the next number whatever happened.
+TEST_F(Form1StepsTest, SavingAsPdfWritesTheBoxWhereTheUserChoseOrSaysWhyNot) {
+  struct Case {
+    const char* what;
+    std::string entry;  // fetched first; none: the box stays empty
+    std::optional<std::string> chosen;
+    std::string failure;
+    bool written;
+    std::vector<std::string> messages;
+  };
+  const std::vector<Case> cases = {
+      {"saved", "123456", "/tmp/kopio.pdf", "", true, {}},
+      {"cancelled", "123456", std::nullopt, "", false, {}},
+      {"failed",
+       "123456",
+       "/ei/kopio.pdf",
+       "Hakemistoa ei löydy: /ei",
+       false,
+       {"PDF-tiedostoa ei tallennettu.\nVirhe 76: Hakemistoa ei löydy: /ei"}},
+      {"no copy yet", "", "/tmp/kopio.pdf", "", false, {"Ei haettua tositetta."}},
+  };
+  for (const Case& c : cases) {
+    window.Type(Control::kText1, "");
+    if (!c.entry.empty()) {
+      Fetch(c.entry);
+    }
+    window.calls.clear();
+    window.messages.clear();
+    savedPdfs.clear();
+    window.pdfPath = c.chosen;
+    pdfFailure = c.failure;
+    steps.Run(Command::kSaveAsPdf);
+    EXPECT_EQ(window.messages, c.messages) << c.what;
+    EXPECT_EQ(window.calls.back(), "FocusAndSelectAll Text2") << c.what;
+    const bool asked = std::find(window.calls.begin(), window.calls.end(),
+                                 "AskPdfPath Kuittikopio M123456-001.pdf") != window.calls.end();
+    EXPECT_EQ(asked, !c.entry.empty()) << c.what;
+    ASSERT_EQ(savedPdfs.size(), c.written ? 1u : 0u) << c.what;
+    if (c.written) {
+      EXPECT_EQ(savedPdfs[0].first, window.texts[Control::kText1]);
+      EXPECT_EQ(savedPdfs[0].second, *c.chosen);
+    }
+  }
 }
 
 }  // namespace

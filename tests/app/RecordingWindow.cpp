@@ -50,6 +50,15 @@ void RecordingWindow::OpenSearch() {
   calls.push_back("OpenSearch");
 }
 
+std::optional<std::string> RecordingWindow::AskPdfPath(std::string_view proposedName) {
+  calls.push_back("AskPdfPath " + std::string(proposedName));
+  return pdfPath;
+}
+
+void RecordingWindow::CopyText() {
+  calls.push_back("CopyText");
+}
+
 void RecordingWindow::Quit() {
   calls.push_back("Quit");
 }

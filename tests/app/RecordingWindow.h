@@ -22,6 +22,8 @@ class RecordingWindow final : public Window {
   void SetBusy(bool busy) override;
   void OpenSearch() override;
   void Quit() override;
+  std::optional<std::string> AskPdfPath(std::string_view proposedName) override;
+  void CopyText() override;
 
   // What a user does: types into a box, without a call being written down.
   void Type(Control control, std::string_view text) { texts[control] = text; }
@@ -32,6 +34,7 @@ class RecordingWindow final : public Window {
   std::vector<std::string> calls;
   std::vector<std::string> messages;
   std::vector<bool> busyAtMessage;
+  std::optional<std::string> pdfPath;  // what the save dialog answers; nothing: cancelled
 };
 
 }  // namespace kuitti::test

@@ -1,7 +1,10 @@
 #include "CopyTextBox.h"
 
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <cmath>
 
 namespace kuitti {
@@ -58,6 +61,12 @@ QString CopyTextBox::CopyText() const {
 
 void CopyTextBox::SetCopyText(const QString& text) {
   setPlainText(text);
+}
+
+void CopyTextBox::CopyToClipboard() const {
+  QString text = textCursor().hasSelection() ? textCursor().selection().toRawText() : CopyText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  QGuiApplication::clipboard()->setText(text);
 }
 
 }  // namespace kuitti

@@ -17,6 +17,8 @@ class CopyTextBox final : public QPlainTextEdit {
 
   QString CopyText() const;
   void SetCopyText(const QString& text);
+  // Puts the selection on the clipboard, or the whole copy when nothing is selected.
+  void CopyToClipboard() const;
 };
 
 }  // namespace kuitti

@@ -1,10 +1,14 @@
 #include "Form1.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "BusyCursor.h"
 #include "CommandButton.h"
@@ -14,6 +18,7 @@
 #include "FetchReport.h"
 #include "KeyChords.h"
 #include "MessageBoxes.h"
+#include "PdfCopyFile.h"
 #include "PlatformSettings.h"
 #include "QtText.h"
 #include "SearchDialog.h"
@@ -39,7 +44,8 @@ QRect PixelsOf(const TwipsRect& place) {
 Form1::Form1(MessageBoxes& messages, std::unique_ptr<Printer> printer)
     : messages_(messages),
       printer_(printer ? std::move(printer) : MakeDefaultPrinter()),
-      steps_(*this, *printer_, SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
+      steps_(*this, *printer_, WritePdfCopyFile, SystemFileSystem(), RegionalNumberFormat(),
+             FetchReport) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QtText(form1::kCaption));
   QIcon icon;
@@ -105,6 +111,8 @@ QWidget* Form1::Make(const ControlLayout& layout) {
     case ControlKind::kMultiLineBox: {
       auto* box = new CopyTextBox(this, form1::kCopyFont);
       UseCopyBoxColours(box);
+      box->setContextMenuPolicy(Qt::CustomContextMenu);
+      connect(box, &QWidget::customContextMenuRequested, this, &Form1::ShowCopyBoxMenu);
       box->SetCopyText(QtText(layout.text));
       control = box;
       break;
@@ -205,6 +213,34 @@ void Form1::OpenSearch() {
 
 void Form1::Quit() {
   QCoreApplication::exit(0);
+}
+
+std::optional<std::string> Form1::AskPdfPath(std::string_view proposedName) {
+  QFileDialog dialog(this, QtText(kSavePdfDialogTitle));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(QStringLiteral("PDF-tiedostot (*.pdf)"));
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  // The user's Documents folder, or the home folder where there is none.
+  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  dialog.setDirectory(documents.exists() ? documents : QDir::home());
+  dialog.selectFile(QtText(proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void Form1::CopyText() {
+  static_cast<CopyTextBox*>(ControlOf(Control::kText1))->CopyToClipboard();
+}
+
+void Form1::ShowCopyBoxMenu(const QPoint& where) {
+  QMenu menu(this);
+  for (const Command command : kCopyBoxMenu) {
+    connect(menu.addAction(QtText(TextOf(command))), &QAction::triggered, this,
+            [this, command] { steps_.Run(command); });
+  }
+  menu.exec(ControlOf(Control::kText1)->mapToGlobal(where));
 }
 
 }  // namespace kuitti

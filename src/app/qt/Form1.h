@@ -41,6 +41,10 @@ class Form1 final : public QWidget, private Window {
   void SetBusy(bool busy) override;
   void OpenSearch() override;
   void Quit() override;
+  std::optional<std::string> AskPdfPath(std::string_view proposedName) override;
+  void CopyText() override;
+  // The copy box's context menu, from the shared table.
+  void ShowCopyBoxMenu(const QPoint& where);
 
   MessageBoxes& messages_;
   std::unique_ptr<Printer> printer_;

@@ -4,14 +4,18 @@
 
 #include <cmath>
 
+#include "Clipboard.h"
 #include "ControlFonts.h"
 #include "CopyBoxFont.h"
+#include "CopyBoxMenu.h"
 #include "CopyBoxPaint.h"
 #include "EntryText.h"
 #include "FetchReport.h"
 #include "KeyChords.h"
+#include "PdfCopyFile.h"
 #include "PlatformSettings.h"
 #include "ResourceIds.h"
+#include "SavePdfDialog.h"
 #include "SearchDialogWindow.h"
 #include "WideText.h"
 #include "WindowText.h"
@@ -24,8 +28,12 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 
 // Tab and Shift+Tab leave the copy, as in the Qt window: the box takes every other key. Ctrl+A
 // selects the whole copy, which not every edit control of Windows and wine does by itself.
+// Its context menu is the window's, not the edit control's own.
 LRESULT CALLBACK CopyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR) {
+  if (message == WM_CONTEXTMENU) {
+    return SendMessageW(GetParent(box), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), lParam);
+  }
   if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
       GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0) {
     SendMessageW(box, EM_SETSEL, 0, -1);
@@ -70,7 +78,8 @@ LRESULT CALLBACK VoucherBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 Form1Window::Form1Window(Printer& printer, std::string dataPath)
-    : steps_(*this, printer, SystemFileSystem(), RegionalNumberFormat(), FetchReport) {
+    : steps_(*this, printer, WritePdfCopyFile, SystemFileSystem(), RegionalNumberFormat(),
+             FetchReport) {
   steps_.SetDataPath(std::move(dataPath));
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
@@ -185,6 +194,21 @@ void Form1Window::Quit() {
   PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
+std::optional<std::string> Form1Window::AskPdfPath(std::string_view proposedName) {
+  return AskPdfPathInDocuments(window_, proposedName);
+}
+
+void Form1Window::CopyText() {
+  const HWND box = ControlOf(Control::kText1);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  CopyToClipboard(window_, start < end ? text.substr(start, end - start) : text);
+}
+
 LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
@@ -200,6 +224,15 @@ LRESULT Form1Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (reinterpret_cast<HWND>(lParam) == ControlOf(Control::kText1)) {
         return reinterpret_cast<LRESULT>(PaintCopyBox(
             reinterpret_cast<HDC>(wParam), copyBackground_, HighContrastWindowColours()));
+      }
+      break;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == ControlOf(Control::kText1)) {
+        if (const std::optional<Command> command =
+                ChooseFromCopyBoxMenu(window_, ControlOf(Control::kText1), lParam)) {
+          steps_.Run(*command);
+        }
+        return 0;
       }
       break;
     case WM_ACTIVATE:

@@ -51,6 +51,8 @@ class Form1Window final : public Window {
   void SetBusy(bool busy) override;
   void OpenSearch() override;
   void Quit() override;
+  std::optional<std::string> AskPdfPath(std::string_view proposedName) override;
+  void CopyText() override;
 
  private:
   template <typename Owner>

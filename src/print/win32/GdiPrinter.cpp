@@ -116,10 +116,10 @@ void GdiPrinter::BeginDocument() {
   const int paperHeight = GetDeviceCaps(dc_, PHYSICALHEIGHT);
   const int printableWidth = GetDeviceCaps(dc_, HORZRES);
   const int printableHeight = GetDeviceCaps(dc_, VERTRES);
-  const TextArea area = TextAreaOf({paperWidth * 72 / dpiX, paperHeight * 72 / dpiY,
-                                    offsetX * 72 / dpiX, offsetY * 72 / dpiY,
-                                    (paperWidth - printableWidth - offsetX) * 72 / dpiX,
-                                    (paperHeight - printableHeight - offsetY) * 72 / dpiY});
+  const TextArea area =
+      TextAreaOf({paperWidth * 72 / dpiX, paperHeight * 72 / dpiY, offsetX * 72 / dpiX,
+                  offsetY * 72 / dpiY, (paperWidth - printableWidth - offsetX) * 72 / dpiX,
+                  (paperHeight - printableHeight - offsetY) * 72 / dpiY});
   left_ = static_cast<int>(std::ceil(area.left * dpiX / 72)) - offsetX;
   top_ = static_cast<int>(std::ceil(area.top * dpiY / 72)) - offsetY;
   width_ = static_cast<int>(std::floor(area.width * dpiX / 72));

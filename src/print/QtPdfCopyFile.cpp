@@ -1,0 +1,15 @@
+#include "PagePrinter.h"
+#include "PdfCopyFile.h"
+#include "PdfFileOutput.h"
+#include "PrinterPageLayout.h"
+
+namespace kuitti {
+
+void WritePdfCopyFile(std::string_view copy, const std::string& path) {
+  PagePrinter printer([&path] {
+    return std::make_unique<PdfFileOutput>(QString::fromStdString(path), FallbackPageLayout());
+  });
+  PrintReceiptCopy(printer, std::string(copy));
+}
+
+}  // namespace kuitti

@@ -6,13 +6,23 @@
 #include <vector>
 
 #include "Commands.h"
+#include "SystemDll.h"
 #include "WideText.h"
 
 namespace kuitti {
 
 std::optional<std::string> AskPdfPathInDocuments(HWND owner, std::string_view proposedName) {
+  const auto documentsFolder =
+      SystemFunction<decltype(&SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
+  const auto saveDialog =
+      SystemFunction<decltype(&GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  if (!saveDialog) {
+    return std::nullopt;
+  }
   wchar_t documents[MAX_PATH] = L"";
-  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents);
+  if (documentsFolder) {
+    documentsFolder(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents);
+  }
   const std::wstring name = WideFromUtf8(proposedName);
   std::vector<wchar_t> path(32768, L'\0');
   name.copy(path.data(), path.size() - 1);
@@ -29,7 +39,7 @@ std::optional<std::string> AskPdfPathInDocuments(HWND owner, std::string_view pr
   dialog.lpstrTitle = title.c_str();
   dialog.lpstrDefExt = L"pdf";
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) {
+  if (!saveDialog(&dialog)) {
     return std::nullopt;
   }
   return Utf8FromWide(path.data());

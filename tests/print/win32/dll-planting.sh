@@ -27,10 +27,7 @@ for program in "$window" "$text"; do
   for dll in $imports; do
     case "$dll" in
       kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll) ;;
-      # The window's: the Common Controls through its manifest; its save dialog and the
-      # Documents folder, KnownDLLs.
-      comctl32.dll | comdlg32.dll | shell32.dll)
-        [ "$program" = "$window" ] || fail "$(basename "$program") imports $dll" ;;
+      comctl32.dll) [ "$program" = "$window" ] || fail "$(basename "$program") imports $dll" ;;
       *) fail "$(basename "$program") imports $dll, which Windows may take from beside it" ;;
     esac
   done

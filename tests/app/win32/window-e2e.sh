@@ -29,7 +29,7 @@ if [ "$(id -u)" -ne 0 ]; then
   exit $skip
 fi
 PATH=$PATH:/usr/sbin
-for tool in cupsd lpadmin lpstat cupsaccept cupsreject Xvfb xdotool pdftotext pdfinfo; do
+for tool in cupsd lpadmin lpstat cupsaccept cupsreject Xvfb xdotool pdftotext pdfinfo qpdf; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit $skip; }
 done
 [ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || { echo "SKIP: no cups-pdf"; exit $skip; }
@@ -181,6 +181,23 @@ missing=$(grep -vxFf "$work/printed.txt" "$work/expected-lines.txt" | head -3 ||
 echo "OK: the PDF holds all $(wc -l <"$work/expected-lines.txt") lines of the copy"
 rm -f "$pdf"
 [ "$(state)" = "windows=1 iconic=0 visible=1 hae=1 tulosta=1" ] || fail "after the print: $(state)"
+
+echo "== Ctrl+S: the copy saved as a PDF where the user chooses"
+save_dialog() { first_window 'Tallenna PDF-tiedostoksi'; }
+press ctrl+s
+wait_for 30 save_dialog || fail "Ctrl+S opened no save dialog"
+shot save-dialog
+press ctrl+a
+xdotool type --delay 20 'Z:'"$(echo "$work/kopio.pdf" | tr / '\\')"
+press Return
+wait_for 20 test -s "$work/kopio.pdf" || { message || true; fail "no PDF saved"; }
+qpdf --check "$work/kopio.pdf" >/dev/null || fail "the saved PDF is not sound"
+pdftotext -layout "$work/kopio.pdf" - | sed 's/[[:space:]]*$//; s/^ *//' | tr -s ' ' \
+  >"$work/saved.txt"
+missing=$(grep -vxFf "$work/saved.txt" "$work/expected-lines.txt" | head -3 || true)
+[ -z "$missing" ] || fail "lines of the copy missing from the saved PDF: $missing"
+[ "$(state)" = "windows=1 iconic=0 visible=1 hae=1 tulosta=1" ] || fail "after saving: $(state)"
+echo "OK: the saved PDF holds all $(wc -l <"$work/expected-lines.txt") lines of the copy"
 
 echo "== Tulosta on a queue that rejects jobs"
 cupsreject "$queue"

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "LookUpProduct.h"
-#include "MemoryFile.h"
-#include "PickedRecordScanner.h"
-#include "ReceiptCopy.h"
-#include "ReceiptSearch.h"
-#include "Records.h"
-#include "RowSelector.h"
+#include "data/LookUpProduct.h"
+#include "data/PickedRecordScanner.h"
+#include "data/Records.h"
+#include "receipt/ReceiptCopy.h"
+#include "receipt/ReceiptSearch.h"
+#include "receipt/RowSelector.h"
+#include "support/MemoryFile.h"
 
 namespace {
 

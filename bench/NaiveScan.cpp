@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "RecordFile.h"
-#include "Records.h"
-#include "RuntimeError.h"
+#include "data/RecordFile.h"
+#include "data/Records.h"
+#include "data/RuntimeError.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "FileAccess.h"
-#include "NewestReceipt.h"
-#include "ReceiptSearch.h"
-#include "RuntimeError.h"
+#include "data/FileAccess.h"
+#include "data/RuntimeError.h"
+#include "receipt/NewestReceipt.h"
+#include "receipt/ReceiptSearch.h"
 
 namespace {
 

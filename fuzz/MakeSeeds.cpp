@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "Records.h"
+#include "data/Records.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "ListingLine.h"
-#include "MemoryFile.h"
-#include "ReceiptCopy.h"
-#include "ReceiptSearch.h"
-#include "RuntimeError.h"
-#include "SearchTerms.h"
+#include "cli/ListingLine.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
+#include "receipt/ReceiptSearch.h"
+#include "receipt/SearchTerms.h"
+#include "support/MemoryFile.h"
 
 namespace {
 

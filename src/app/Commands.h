@@ -5,8 +5,8 @@
 #include <span>
 #include <string_view>
 
-#include "Form1Layout.h"
-#include "KeyChord.h"
+#include "app/Form1Layout.h"
+#include "app/KeyChord.h"
 
 namespace kuitti {
 

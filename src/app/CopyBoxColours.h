@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "Form1Layout.h"
+#include "app/Form1Layout.h"
 
 namespace kuitti {
 

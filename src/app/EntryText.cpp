@@ -1,6 +1,6 @@
-#include "EntryText.h"
+#include "app/EntryText.h"
 
-#include "Utf8.h"
+#include "data/Utf8.h"
 
 namespace kuitti {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FetchErrorReport.h"
+#include "platform/FetchErrorReport.h"
 
 namespace kuitti {
 

@@ -1,7 +1,7 @@
-#include "Form1Layout.h"
+#include "app/Form1Layout.h"
 
-#include "Commands.h"
-#include "ReceiptLayout.h"
+#include "app/Commands.h"
+#include "receipt/ReceiptLayout.h"
 
 namespace kuitti::form1 {
 

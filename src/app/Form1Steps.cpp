@@ -1,14 +1,14 @@
-#include "Form1Steps.h"
+#include "app/Form1Steps.h"
 
 #include <optional>
 #include <utility>
 
-#include "Busy.h"
-#include "PdfFileName.h"
-#include "PrintedVoucher.h"
-#include "ReceiptCopy.h"
-#include "ReceiptPrinting.h"
-#include "RuntimeError.h"
+#include "app/Busy.h"
+#include "app/PdfFileName.h"
+#include "app/PrintedVoucher.h"
+#include "data/RuntimeError.h"
+#include "print/ReceiptPrinting.h"
+#include "receipt/ReceiptCopy.h"
 
 namespace kuitti {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "Commands.h"
-#include "FileAccess.h"
-#include "Module1.h"
-#include "NumberFormat.h"
-#include "Window.h"
+#include "app/Commands.h"
+#include "app/Window.h"
+#include "data/FileAccess.h"
+#include "receipt/Module1.h"
+#include "receipt/NumberFormat.h"
 
 namespace kuitti {
 

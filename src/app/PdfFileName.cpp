@@ -1,7 +1,7 @@
-#include "PdfFileName.h"
+#include "app/PdfFileName.h"
 
-#include "ReceiptLayout.h"
-#include "TextTrim.h"
+#include "data/TextTrim.h"
+#include "receipt/ReceiptLayout.h"
 
 namespace kuitti {
 

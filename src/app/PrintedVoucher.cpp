@@ -1,7 +1,7 @@
-#include "PrintedVoucher.h"
+#include "app/PrintedVoucher.h"
 
-#include "TextTrim.h"
-#include "Utf8.h"
+#include "data/TextTrim.h"
+#include "data/Utf8.h"
 
 namespace kuitti {
 

@@ -1,9 +1,9 @@
-#include "SearchFieldRules.h"
+#include "app/SearchFieldRules.h"
 
 #include <algorithm>
 #include <cstddef>
 
-#include "PrintedVoucher.h"
+#include "app/PrintedVoucher.h"
 
 namespace kuitti {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "SearchWindow.h"
+#include "app/SearchWindow.h"
 
 namespace kuitti {
 

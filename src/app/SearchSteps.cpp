@@ -1,18 +1,18 @@
-#include "SearchSteps.h"
+#include "app/SearchSteps.h"
 
 #include <chrono>
 #include <optional>
 #include <utility>
 
-#include "Busy.h"
-#include "DateTimeText.h"
-#include "Form1Layout.h"
-#include "NewestReceipt.h"
-#include "ReceiptSearch.h"
-#include "RuntimeError.h"
-#include "SearchDialogLayout.h"
-#include "SearchTerms.h"
-#include "TextTrim.h"
+#include "app/Busy.h"
+#include "app/Form1Layout.h"
+#include "app/SearchDialogLayout.h"
+#include "data/RuntimeError.h"
+#include "data/TextTrim.h"
+#include "receipt/DateTimeText.h"
+#include "receipt/NewestReceipt.h"
+#include "receipt/ReceiptSearch.h"
+#include "receipt/SearchTerms.h"
 
 namespace kuitti {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Commands.h"
-#include "FileAccess.h"
-#include "Form1Steps.h"
-#include "SearchWindow.h"
+#include "app/Commands.h"
+#include "app/Form1Steps.h"
+#include "app/SearchWindow.h"
+#include "data/FileAccess.h"
 
 namespace kuitti {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SearchDialogLayout.h"
+#include "app/SearchDialogLayout.h"
 
 namespace kuitti {
 

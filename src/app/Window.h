@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Form1Layout.h"
+#include "app/Form1Layout.h"
 
 namespace kuitti {
 

@@ -1,14 +1,14 @@
-#include "FindCommand.h"
+#include "cli/FindCommand.h"
 
 #include <set>
 #include <utility>
 
-#include "Console.h"
-#include "FetchErrorReport.h"
-#include "ListingLine.h"
-#include "PlatformSettings.h"
-#include "RuntimeError.h"
-#include "SearchTerms.h"
+#include "cli/ListingLine.h"
+#include "data/RuntimeError.h"
+#include "platform/Console.h"
+#include "platform/FetchErrorReport.h"
+#include "platform/PlatformSettings.h"
+#include "receipt/SearchTerms.h"
 
 namespace kuitti {
 namespace {

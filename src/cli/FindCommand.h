@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "ReceiptSearch.h"
+#include "receipt/ReceiptSearch.h"
 
 namespace kuitti {
 

@@ -1,12 +1,12 @@
-#include "ListingLine.h"
+#include "cli/ListingLine.h"
 
 #include <algorithm>
 #include <tuple>
 
-#include "AmountText.h"
-#include "DateTimeText.h"
-#include "ReceiptLayout.h"
-#include "Utf8.h"
+#include "data/Utf8.h"
+#include "receipt/AmountText.h"
+#include "receipt/DateTimeText.h"
+#include "receipt/ReceiptLayout.h"
 
 namespace kuitti {
 

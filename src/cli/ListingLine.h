@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "ReceiptSearch.h"
+#include "receipt/ReceiptSearch.h"
 
 namespace kuitti {
 

@@ -1,8 +1,8 @@
-#include "PdfCopy.h"
+#include "cli/PdfCopy.h"
 
 #include <dlfcn.h>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 

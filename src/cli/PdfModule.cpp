@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "PagePrinter.h"
-#include "PdfCopy.h"
-#include "PdfFileOutput.h"
-#include "PrinterPageLayout.h"
-#include "ReceiptPrinting.h"
-#include "RuntimeError.h"
+#include "cli/PdfCopy.h"
+#include "data/RuntimeError.h"
+#include "print/PagePrinter.h"
+#include "print/PdfFileOutput.h"
+#include "print/PrinterPageLayout.h"
+#include "print/ReceiptPrinting.h"
 
 namespace {
 

@@ -9,19 +9,19 @@
 #include <utility>
 #include <vector>
 
-#include "Console.h"
-#include "FetchErrorReport.h"
-#include "FindCommand.h"
-#include "PlatformSettings.h"
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
-#include "TextProgram.h"
-#include "Utf8.h"
+#include "cli/FindCommand.h"
+#include "cli/TextProgram.h"
+#include "data/RuntimeError.h"
+#include "data/Utf8.h"
+#include "platform/Console.h"
+#include "platform/FetchErrorReport.h"
+#include "platform/PlatformSettings.h"
+#include "receipt/ReceiptCopy.h"
 #if KUITTI_PDF_COPY
-#include "PdfCopy.h"
+#include "cli/PdfCopy.h"
 #else
-#include "PdfCopyFile.h"
-#include "TextPdf.h"
+#include "print/PdfCopyFile.h"
+#include "print/TextPdf.h"
 #endif
 
 namespace {

@@ -1,4 +1,4 @@
-#include "BlockReader.h"
+#include "data/BlockReader.h"
 
 #include <algorithm>
 #include <utility>

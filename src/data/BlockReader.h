@@ -10,7 +10,7 @@
 #include <span>
 #include <thread>
 
-#include "FileAccess.h"
+#include "data/FileAccess.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "data/CodePage.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "Currency.h"
+#include "data/Currency.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 namespace {

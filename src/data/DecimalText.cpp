@@ -1,4 +1,4 @@
-#include "DecimalText.h"
+#include "data/DecimalText.h"
 
 namespace kuitti {
 

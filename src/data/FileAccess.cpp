@@ -1,4 +1,4 @@
-#include "FileAccess.h"
+#include "data/FileAccess.h"
 
 namespace kuitti {
 

@@ -1,8 +1,8 @@
-#include "LookUpProduct.h"
+#include "data/LookUpProduct.h"
 
 #include <algorithm>
 
-#include "RecordFile.h"
+#include "data/RecordFile.h"
 
 namespace kuitti {
 namespace {

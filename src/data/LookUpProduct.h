@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileAccess.h"
-#include "Records.h"
+#include "data/FileAccess.h"
+#include "data/Records.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "OpenDataFiles.h"
+#include "data/OpenDataFiles.h"
 
 namespace kuitti {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "FileAccess.h"
+#include "data/FileAccess.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "PickedRecordScanner.h"
+#include "data/PickedRecordScanner.h"
 
 #include <algorithm>
 #include <numeric>

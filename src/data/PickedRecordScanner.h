@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "BlockReader.h"
-#include "FileAccess.h"
+#include "data/BlockReader.h"
+#include "data/FileAccess.h"
 
 namespace kuitti {
 

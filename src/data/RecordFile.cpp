@@ -1,8 +1,8 @@
-#include "RecordFile.h"
+#include "data/RecordFile.h"
 
 #include <algorithm>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "FileAccess.h"
-#include "Records.h"
+#include "data/FileAccess.h"
+#include "data/Records.h"
 
 namespace kuitti {
 

@@ -1,9 +1,9 @@
-#include "Records.h"
+#include "data/Records.h"
 
 #include <bit>
 #include <cstring>
 
-#include "CodePage.h"
+#include "data/CodePage.h"
 
 namespace kuitti {
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 #include <type_traits>
 
-#include "Currency.h"
+#include "data/Currency.h"
 
 namespace kuitti {
 

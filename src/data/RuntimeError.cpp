@@ -1,4 +1,4 @@
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 #include <utility>
 

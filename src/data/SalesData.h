@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Records.h"
+#include "data/Records.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "data/Utf8.h"
 
 namespace kuitti {
 

@@ -1,6 +1,6 @@
-#include "FetchErrorReport.h"
+#include "platform/FetchErrorReport.h"
 
-#include "PlatformSettings.h"
+#include "platform/PlatformSettings.h"
 
 namespace kuitti {
 

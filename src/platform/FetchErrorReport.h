@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "FileErrorTexts.h"
+#include "platform/FileErrorTexts.h"
 
 #include <array>
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "NumberFormat.h"
+#include "receipt/NumberFormat.h"
 
 namespace kuitti {
 

@@ -1,8 +1,8 @@
-#include "CupsQueue.h"
+#include "print/CupsQueue.h"
 
 #include <cups/cups.h>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 

@@ -1,6 +1,6 @@
-#include "DefaultPrinter.h"
-#include "PagePrinter.h"
-#include "QueueOutput.h"
+#include "print/DefaultPrinter.h"
+#include "print/PagePrinter.h"
+#include "print/QueueOutput.h"
 
 namespace kuitti {
 

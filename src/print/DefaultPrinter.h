@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ReceiptPrinting.h"
+#include "print/ReceiptPrinting.h"
 
 namespace kuitti {
 

@@ -1,10 +1,10 @@
-#include "PagePrinter.h"
+#include "print/PagePrinter.h"
 
 #include <QFontMetricsF>
 #include <QRegularExpression>
 
-#include "PrintLayout.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "print/PrintLayout.h"
 
 namespace kuitti {
 namespace {

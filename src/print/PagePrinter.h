@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "PageOutput.h"
-#include "ReceiptPrinting.h"
+#include "print/PageOutput.h"
+#include "print/ReceiptPrinting.h"
 
 namespace kuitti {
 

@@ -1,11 +1,11 @@
-#include "PdfFileOutput.h"
+#include "print/PdfFileOutput.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 namespace {

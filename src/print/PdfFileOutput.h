@@ -3,7 +3,7 @@
 #include <QFileDevice>
 #include <memory>
 
-#include "PageOutput.h"
+#include "print/PageOutput.h"
 
 namespace kuitti {
 

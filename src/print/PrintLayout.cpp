@@ -1,4 +1,4 @@
-#include "PrintLayout.h"
+#include "print/PrintLayout.h"
 
 #include <algorithm>
 #include <cmath>

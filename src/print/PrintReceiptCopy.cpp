@@ -1,6 +1,6 @@
-#include "PrintLayout.h"
-#include "ReceiptPrinting.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "print/PrintLayout.h"
+#include "print/ReceiptPrinting.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "PrinterPageLayout.h"
+#include "print/PrinterPageLayout.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,7 +1,7 @@
-#include "PagePrinter.h"
-#include "PdfCopyFile.h"
-#include "PdfFileOutput.h"
-#include "PrinterPageLayout.h"
+#include "print/PagePrinter.h"
+#include "print/PdfCopyFile.h"
+#include "print/PdfFileOutput.h"
+#include "print/PrinterPageLayout.h"
 
 namespace kuitti {
 

@@ -1,6 +1,6 @@
-#include "QueueOutput.h"
+#include "print/QueueOutput.h"
 
-#include "PrinterPageLayout.h"
+#include "print/PrinterPageLayout.h"
 
 namespace kuitti {
 

@@ -2,8 +2,8 @@
 
 #include <QBuffer>
 
-#include "CupsQueue.h"
-#include "PageOutput.h"
+#include "print/CupsQueue.h"
+#include "print/PageOutput.h"
 
 namespace kuitti {
 

@@ -1,12 +1,12 @@
-#include "TextPdf.h"
+#include "print/TextPdf.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "CodePage.h"
-#include "Utf8.h"
+#include "data/CodePage.h"
+#include "data/Utf8.h"
 
 namespace kuitti {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "PrintLayout.h"
+#include "print/PrintLayout.h"
 
 namespace kuitti {
 

@@ -1,11 +1,11 @@
-#include "AmountText.h"
+#include "receipt/AmountText.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "DecimalText.h"
-#include "RuntimeError.h"
-#include "Utf8.h"
+#include "data/DecimalText.h"
+#include "data/RuntimeError.h"
+#include "data/Utf8.h"
 
 namespace kuitti {
 namespace {

@@ -4,20 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "AmountText.h"
-#include "CopyWarnings.h"
-#include "DateTimeText.h"
-#include "ItemColumns.h"
-#include "LookUpProduct.h"
-#include "PickedRecordScanner.h"
-#include "ReceiptCopy.h"
-#include "ReceiptLayout.h"
-#include "RecordFile.h"
-#include "RowSelector.h"
-#include "RuntimeError.h"
-#include "TextTrim.h"
-#include "Utf8.h"
-#include "VatRate.h"
+#include "data/LookUpProduct.h"
+#include "data/PickedRecordScanner.h"
+#include "data/RecordFile.h"
+#include "data/RuntimeError.h"
+#include "data/TextTrim.h"
+#include "data/Utf8.h"
+#include "receipt/AmountText.h"
+#include "receipt/CopyWarnings.h"
+#include "receipt/DateTimeText.h"
+#include "receipt/ItemColumns.h"
+#include "receipt/ReceiptCopy.h"
+#include "receipt/ReceiptLayout.h"
+#include "receipt/RowSelector.h"
+#include "receipt/VatRate.h"
 
 namespace kuitti {
 namespace {

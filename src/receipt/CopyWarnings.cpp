@@ -1,4 +1,4 @@
-#include "CopyWarnings.h"
+#include "receipt/CopyWarnings.h"
 
 #include <algorithm>
 

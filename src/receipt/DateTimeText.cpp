@@ -1,4 +1,4 @@
-#include "DateTimeText.h"
+#include "receipt/DateTimeText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti {
 namespace {

@@ -1,7 +1,7 @@
 #include <new>
 
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
 
 namespace kuitti {
 

@@ -3,17 +3,17 @@
 #include <optional>
 #include <utility>
 
-#include "CodePage.h"
-#include "OpenDataFiles.h"
-#include "PickedRecordScanner.h"
-#include "ReceiptLayout.h"
-#include "ReceiptSearch.h"
-#include "RecordFile.h"
-#include "Records.h"
-#include "RowCriteria.h"
-#include "RuntimeError.h"
-#include "Utf8.h"
-#include "VoucherMarks.h"
+#include "data/CodePage.h"
+#include "data/OpenDataFiles.h"
+#include "data/PickedRecordScanner.h"
+#include "data/RecordFile.h"
+#include "data/Records.h"
+#include "data/RuntimeError.h"
+#include "data/Utf8.h"
+#include "receipt/ReceiptLayout.h"
+#include "receipt/ReceiptSearch.h"
+#include "receipt/RowCriteria.h"
+#include "receipt/VoucherMarks.h"
 
 namespace kuitti {
 namespace {

@@ -1,10 +1,10 @@
-#include "ItemColumns.h"
+#include "receipt/ItemColumns.h"
 
 #include <algorithm>
 
-#include "AmountText.h"
-#include "ReceiptLayout.h"
-#include "Utf8.h"
+#include "data/Utf8.h"
+#include "receipt/AmountText.h"
+#include "receipt/ReceiptLayout.h"
 
 namespace kuitti {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SalesData.h"
-#include "VatBreakdown.h"
+#include "data/SalesData.h"
+#include "receipt/VatBreakdown.h"
 
 namespace kuitti {
 

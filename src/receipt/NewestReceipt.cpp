@@ -1,14 +1,14 @@
-#include "NewestReceipt.h"
+#include "receipt/NewestReceipt.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "DateTimeText.h"
-#include "OpenDataFiles.h"
-#include "RecordFile.h"
-#include "Records.h"
-#include "RowCriteria.h"
+#include "data/OpenDataFiles.h"
+#include "data/RecordFile.h"
+#include "data/Records.h"
+#include "receipt/DateTimeText.h"
+#include "receipt/RowCriteria.h"
 
 namespace kuitti {
 namespace {

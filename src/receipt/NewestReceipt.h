@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "FileAccess.h"
+#include "data/FileAccess.h"
 
 namespace kuitti {
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "FileAccess.h"
-#include "Module1.h"
-#include "NumberFormat.h"
-#include "OpenDataFiles.h"
+#include "data/FileAccess.h"
+#include "data/OpenDataFiles.h"
+#include "receipt/Module1.h"
+#include "receipt/NumberFormat.h"
 
 namespace kuitti {
 

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Currency.h"
-#include "FileAccess.h"
-#include "SearchTerms.h"
+#include "data/Currency.h"
+#include "data/FileAccess.h"
+#include "receipt/SearchTerms.h"
 
 namespace kuitti {
 

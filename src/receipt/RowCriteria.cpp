@@ -1,4 +1,4 @@
-#include "RowCriteria.h"
+#include "receipt/RowCriteria.h"
 
 #include <algorithm>
 #include <limits>
@@ -6,11 +6,11 @@
 #include <tuple>
 #include <utility>
 
-#include "CodePage.h"
-#include "Records.h"
-#include "SearchTerms.h"
-#include "TextTrim.h"
-#include "Utf8.h"
+#include "data/CodePage.h"
+#include "data/Records.h"
+#include "data/TextTrim.h"
+#include "data/Utf8.h"
+#include "receipt/SearchTerms.h"
 
 namespace kuitti {
 namespace {

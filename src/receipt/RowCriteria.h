@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "DateTimeText.h"
-#include "FieldPatterns.h"
-#include "ReceiptSearch.h"
-#include "Records.h"
-#include "RowSelector.h"
+#include "data/Records.h"
+#include "receipt/DateTimeText.h"
+#include "receipt/FieldPatterns.h"
+#include "receipt/ReceiptSearch.h"
+#include "receipt/RowSelector.h"
 
 namespace kuitti {
 

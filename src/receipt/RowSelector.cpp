@@ -1,11 +1,11 @@
-#include "RowSelector.h"
+#include "receipt/RowSelector.h"
 
 #include <string>
 
-#include "CodePage.h"
-#include "Records.h"
-#include "TextTrim.h"
-#include "Utf8.h"
+#include "data/CodePage.h"
+#include "data/Records.h"
+#include "data/TextTrim.h"
+#include "data/Utf8.h"
 
 namespace kuitti {
 

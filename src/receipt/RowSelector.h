@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Records.h"
+#include "data/Records.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "SearchTerms.h"
+#include "receipt/SearchTerms.h"
 
 #include <charconv>
 #include <chrono>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Currency.h"
+#include "data/Currency.h"
 
 namespace kuitti {
 

@@ -1,13 +1,13 @@
-#include "VatBreakdown.h"
+#include "receipt/VatBreakdown.h"
 
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
-#include "AmountText.h"
-#include "ReceiptLayout.h"
-#include "RuntimeError.h"
-#include "TextTrim.h"
+#include "data/RuntimeError.h"
+#include "data/TextTrim.h"
+#include "receipt/AmountText.h"
+#include "receipt/ReceiptLayout.h"
 
 namespace kuitti {
 namespace {

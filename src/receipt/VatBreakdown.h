@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "Currency.h"
-#include "NumberFormat.h"
+#include "data/Currency.h"
+#include "receipt/NumberFormat.h"
 
 namespace kuitti {
 

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Records.h"
+#include "data/Records.h"
 
 namespace kuitti {
 

@@ -5,11 +5,11 @@
 
 #include <optional>
 
-#include "Commands.h"
-#include "FakePrinter.h"
-#include "Form1Steps.h"
-#include "RecordingWindow.h"
-#include "SearchSteps.h"
+#include "app/Commands.h"
+#include "app/Form1Steps.h"
+#include "app/RecordingWindow.h"
+#include "app/SearchSteps.h"
+#include "support/FakePrinter.h"
 
 namespace kuitti::test {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "EntryText.h"
-#include "Utf8.h"
+#include "app/EntryText.h"
+#include "data/Utf8.h"
 
 namespace kuitti::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "Form1Layout.h"
+#include "app/Form1Layout.h"
 
 namespace kuitti::test {
 namespace {

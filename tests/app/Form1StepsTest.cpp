@@ -7,14 +7,14 @@
 #include <chrono>
 #include <filesystem>
 
-#include "DataFiles.h"
-#include "FakePrinter.h"
-#include "Form1Steps.h"
-#include "Golden.h"
-#include "GoldenData.h"
-#include "ReceiptCopy.h"
-#include "RecordingWindow.h"
-#include "RuntimeError.h"
+#include "app/Form1Steps.h"
+#include "app/RecordingWindow.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
+#include "support/DataFiles.h"
+#include "support/FakePrinter.h"
+#include "support/Golden.h"
+#include "support/GoldenData.h"
 
 namespace kuitti::test {
 namespace {

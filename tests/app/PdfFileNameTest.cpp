@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PdfFileName.h"
+#include "app/PdfFileName.h"
 
 namespace kuitti::test {
 namespace {

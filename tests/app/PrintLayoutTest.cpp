@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PrintLayout.h"
+#include "print/PrintLayout.h"
 
 namespace kuitti::test {
 namespace {

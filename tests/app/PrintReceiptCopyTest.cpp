@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "FakePrinter.h"
-#include "ReceiptPrinting.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "print/ReceiptPrinting.h"
+#include "support/FakePrinter.h"
 
 namespace kuitti::test {
 namespace {

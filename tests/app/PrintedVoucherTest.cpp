@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PrintedVoucher.h"
+#include "app/PrintedVoucher.h"
 
 namespace kuitti::test {
 namespace {

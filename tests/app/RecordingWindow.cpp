@@ -1,4 +1,4 @@
-#include "RecordingWindow.h"
+#include "app/RecordingWindow.h"
 
 namespace kuitti::test {
 

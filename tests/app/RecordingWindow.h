@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Window.h"
+#include "app/Window.h"
 
 namespace kuitti::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "SearchFieldRules.h"
+#include "app/SearchFieldRules.h"
 
 namespace kuitti::test {
 namespace {

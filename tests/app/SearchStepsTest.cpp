@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "DataFiles.h"
-#include "RuntimeError.h"
-#include "SearchSteps.h"
+#include "app/SearchSteps.h"
+#include "data/RuntimeError.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "DataFiles.h"
-#include "Golden.h"
-#include "GoldenData.h"
-#include "Platform.h"
-#include "Process.h"
+#include "cli/Platform.h"
+#include "support/DataFiles.h"
+#include "support/Golden.h"
+#include "support/GoldenData.h"
+#include "support/Process.h"
 
 namespace kuitti::test {
 namespace {

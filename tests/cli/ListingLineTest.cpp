@@ -1,4 +1,4 @@
-#include "ListingLine.h"
+#include "cli/ListingLine.h"
 
 #include <gtest/gtest.h>
 

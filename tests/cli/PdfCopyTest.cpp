@@ -11,10 +11,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "DataFiles.h"
-#include "Golden.h"
-#include "GoldenData.h"
-#include "Process.h"
+#include "support/DataFiles.h"
+#include "support/Golden.h"
+#include "support/GoldenData.h"
+#include "support/Process.h"
 
 namespace kuitti::test {
 namespace {

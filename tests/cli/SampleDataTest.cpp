@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <map>
 
-#include "CopyBundle.h"
-#include "DataFiles.h"
-#include "Golden.h"
-#include "Process.h"
+#include "cli/copies/CopyBundle.h"
+#include "support/DataFiles.h"
+#include "support/Golden.h"
+#include "support/Process.h"
 
 namespace kuitti::test {
 namespace {

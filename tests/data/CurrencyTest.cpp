@@ -4,9 +4,9 @@
 #include <functional>
 #include <limits>
 
-#include "Currency.h"
-#include "ErrorNumber.h"
-#include "RuntimeError.h"
+#include "data/Currency.h"
+#include "data/RuntimeError.h"
+#include "support/ErrorNumber.h"
 
 namespace kuitti::test {
 namespace {

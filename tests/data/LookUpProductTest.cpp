@@ -4,14 +4,14 @@
 #include <cmath>
 #include <string>
 
-#include "CodePage.h"
-#include "DataFiles.h"
-#include "ErrorNumber.h"
-#include "Fetch.h"
-#include "LoggingFileSystem.h"
-#include "LookUpProduct.h"
-#include "OpenDataFiles.h"
-#include "RuntimeError.h"
+#include "data/CodePage.h"
+#include "data/LookUpProduct.h"
+#include "data/OpenDataFiles.h"
+#include "data/RuntimeError.h"
+#include "support/DataFiles.h"
+#include "support/ErrorNumber.h"
+#include "support/Fetch.h"
+#include "support/LoggingFileSystem.h"
 
 namespace kuitti::test {
 namespace {

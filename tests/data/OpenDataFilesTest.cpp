@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "DataFiles.h"
-#include "LoggingFileSystem.h"
-#include "OpenDataFiles.h"
-#include "RuntimeError.h"
+#include "data/OpenDataFiles.h"
+#include "data/RuntimeError.h"
+#include "support/DataFiles.h"
+#include "support/LoggingFileSystem.h"
 
 namespace kuitti::test {
 namespace {

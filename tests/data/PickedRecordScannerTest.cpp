@@ -1,7 +1,7 @@
-#include "PickedRecordScanner.h"
+#include "data/PickedRecordScanner.h"
 
-#include "ErrorNumber.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 

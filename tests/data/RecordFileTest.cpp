@@ -5,14 +5,14 @@
 #include <functional>
 #include <string>
 
-#include "CodePage.h"
-#include "DataFiles.h"
-#include "ErrorNumber.h"
-#include "MemoryFile.h"
-#include "PickedRecordScanner.h"
-#include "RecordFile.h"
-#include "Records.h"
-#include "RuntimeError.h"
+#include "data/CodePage.h"
+#include "data/PickedRecordScanner.h"
+#include "data/RecordFile.h"
+#include "data/Records.h"
+#include "data/RuntimeError.h"
+#include "support/DataFiles.h"
+#include "support/ErrorNumber.h"
+#include "support/MemoryFile.h"
 
 namespace kuitti::test {
 namespace {

@@ -1,6 +1,6 @@
 // The one table of file errors that the Linux and the Windows file layers both raise from.
 
-#include "FileErrorTexts.h"
+#include "platform/FileErrorTexts.h"
 
 #include <gtest/gtest.h>
 

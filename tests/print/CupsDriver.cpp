@@ -4,10 +4,10 @@
 #include <QTest>
 #include <cstdio>
 
-#include "DefaultPrinter.h"
-#include "Form1Fixture.h"
-#include "QStringPrinting.h"
-#include "SampleData.h"
+#include "app/qt/Form1Fixture.h"
+#include "app/qt/QStringPrinting.h"
+#include "app/qt/SampleData.h"
+#include "print/DefaultPrinter.h"
 
 namespace kuitti::test {
 namespace {

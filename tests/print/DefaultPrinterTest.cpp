@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "DefaultPrinter.h"
-#include "ErrorNumber.h"
+#include "print/DefaultPrinter.h"
+#include "support/ErrorNumber.h"
 
 namespace kuitti::test {
 namespace {

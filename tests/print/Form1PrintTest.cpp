@@ -6,10 +6,10 @@
 #include <QTest>
 #include <vector>
 
-#include "FakePrinter.h"
-#include "Form1Fixture.h"
-#include "QStringPrinting.h"
-#include "SampleData.h"
+#include "app/qt/Form1Fixture.h"
+#include "app/qt/QStringPrinting.h"
+#include "app/qt/SampleData.h"
+#include "support/FakePrinter.h"
 
 namespace kuitti::test {
 namespace {

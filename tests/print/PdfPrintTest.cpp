@@ -11,14 +11,14 @@
 #include <cstdlib>
 #include <vector>
 
-#include "PagePrinter.h"
-#include "PdfFileOutput.h"
-#include "PrinterPageLayout.h"
-#include "Process.h"
-#include "QStringPrinting.h"
-#include "ReceiptPrinting.h"
-#include "SampleData.h"
-#include "TextPdf.h"
+#include "app/qt/QStringPrinting.h"
+#include "app/qt/SampleData.h"
+#include "print/PagePrinter.h"
+#include "print/PdfFileOutput.h"
+#include "print/PrinterPageLayout.h"
+#include "print/ReceiptPrinting.h"
+#include "print/TextPdf.h"
+#include "support/Process.h"
 
 namespace kuitti::test {
 namespace {

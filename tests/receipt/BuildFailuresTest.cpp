@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "ErrorNumber.h"
-#include "Fetch.h"
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
+#include "support/ErrorNumber.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

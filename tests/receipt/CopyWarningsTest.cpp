@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "Fetch.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Fetch.h"
-#include "Golden.h"
-#include "GoldenData.h"
-#include "ReceiptCopy.h"
+#include "receipt/ReceiptCopy.h"
+#include "support/Fetch.h"
+#include "support/Golden.h"
+#include "support/GoldenData.h"
 
 namespace kuitti::test {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "AmountText.h"
-#include "ItemColumns.h"
+#include "receipt/AmountText.h"
+#include "receipt/ItemColumns.h"
 
 namespace kuitti::test {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "DataFiles.h"
-#include "NewestReceipt.h"
+#include "receipt/NewestReceipt.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

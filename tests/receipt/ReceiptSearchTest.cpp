@@ -10,12 +10,12 @@
 #include <new>
 #include <tuple>
 
-#include "DataFiles.h"
-#include "DateTimeText.h"
-#include "ErrorNumber.h"
-#include "ListingLine.h"
-#include "ReceiptSearch.h"
-#include "SearchTerms.h"
+#include "cli/ListingLine.h"
+#include "receipt/DateTimeText.h"
+#include "receipt/ReceiptSearch.h"
+#include "receipt/SearchTerms.h"
+#include "support/DataFiles.h"
+#include "support/ErrorNumber.h"
 
 namespace kuitti::test {
 namespace {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <limits>
 
-#include "AmountText.h"
-#include "DateTimeText.h"
-#include "ErrorNumber.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "receipt/AmountText.h"
+#include "receipt/DateTimeText.h"
+#include "support/ErrorNumber.h"
 
 namespace kuitti::test {
 namespace {

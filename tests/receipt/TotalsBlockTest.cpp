@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "Fetch.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

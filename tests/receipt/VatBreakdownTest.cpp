@@ -3,9 +3,9 @@
 #include <functional>
 #include <limits>
 
-#include "ErrorNumber.h"
-#include "RuntimeError.h"
-#include "VatBreakdown.h"
+#include "data/RuntimeError.h"
+#include "receipt/VatBreakdown.h"
+#include "support/ErrorNumber.h"
 
 namespace kuitti::test {
 namespace {

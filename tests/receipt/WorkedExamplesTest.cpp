@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Fetch.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

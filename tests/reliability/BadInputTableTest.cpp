@@ -13,10 +13,10 @@
 #include <limits>
 #include <string>
 
-#include "ErrorNumber.h"
-#include "Fetch.h"
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
+#include "support/ErrorNumber.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "DataFiles.h"
-#include "Fetch.h"
-#include "Module1.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "receipt/Module1.h"
+#include "support/DataFiles.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 

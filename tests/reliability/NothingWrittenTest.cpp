@@ -9,9 +9,9 @@
 #include <map>
 #include <string>
 
-#include "Fetch.h"
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

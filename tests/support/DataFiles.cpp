@@ -1,4 +1,4 @@
-#include "DataFiles.h"
+#include "support/DataFiles.h"
 
 #include <algorithm>
 #include <array>
@@ -8,8 +8,8 @@
 #include <random>
 #include <stdexcept>
 
-#include "CodePage.h"
-#include "Utf8.h"
+#include "data/CodePage.h"
+#include "data/Utf8.h"
 
 namespace kuitti::test {
 

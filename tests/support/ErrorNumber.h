@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti::test {
 

@@ -1,8 +1,8 @@
-#include "FakePrinter.h"
+#include "support/FakePrinter.h"
 
 #include <sstream>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti::test {
 

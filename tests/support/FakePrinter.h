@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ReceiptPrinting.h"
+#include "print/ReceiptPrinting.h"
 
 namespace kuitti::test {
 

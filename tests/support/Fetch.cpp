@@ -1,6 +1,6 @@
-#include "Fetch.h"
+#include "support/Fetch.h"
 
-#include "ReceiptCopy.h"
+#include "receipt/ReceiptCopy.h"
 
 namespace kuitti::test {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "DataFiles.h"
-#include "Module1.h"
-#include "ReceiptCopy.h"
+#include "receipt/Module1.h"
+#include "receipt/ReceiptCopy.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 

@@ -1,8 +1,8 @@
-#include "Golden.h"
+#include "support/Golden.h"
 
 #include <filesystem>
 
-#include "DataFiles.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

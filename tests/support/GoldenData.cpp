@@ -1,4 +1,4 @@
-#include "GoldenData.h"
+#include "support/GoldenData.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "DataFiles.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 

@@ -1,4 +1,4 @@
-#include "LoggingFileSystem.h"
+#include "support/LoggingFileSystem.h"
 
 namespace kuitti::test {
 namespace {

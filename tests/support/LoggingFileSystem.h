@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FileAccess.h"
+#include "data/FileAccess.h"
 
 namespace kuitti::test {
 

@@ -1,8 +1,8 @@
-#include "MemoryFile.h"
+#include "support/MemoryFile.h"
 
 #include <algorithm>
 
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
 
 namespace kuitti::test {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "FileAccess.h"
+#include "data/FileAccess.h"
 
 namespace kuitti::test {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Records.h"
+#include "data/Records.h"
 
 namespace kuitti::tools {
 

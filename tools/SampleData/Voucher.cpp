@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "RowSelector.h"
+#include "receipt/RowSelector.h"
 
 namespace kuitti::tools {
 

@@ -7,7 +7,7 @@
 
 #include "Catalogue.h"
 #include "Random.h"
-#include "Records.h"
+#include "data/Records.h"
 
 namespace kuitti::tools {
 

@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "DefaultPrinter.h"
-#include "Form1.h"
-#include "QtMessageBoxes.h"
-#include "SearchDialog.h"
+#include "app/qt/Form1.h"
+#include "app/qt/QtMessageBoxes.h"
+#include "app/qt/SearchDialog.h"
+#include "print/DefaultPrinter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CommandButton.h"
+#include "app/qt/CommandButton.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "app/qt/CommandLine.h"
 
 #include <array>
 #include <string_view>
@@ -7,28 +7,17 @@ namespace kuitti {
 
 const char kUsage[] = "Käyttö: kuittikopio [--help | --version]\n";
 
-const char kHelp[] =
-    "Käyttö: kuittikopio [--help | --version]\n"
-    "\n"
-    "Avaa ikkunan, joka näyttää ja tulostaa myyntitositteen kuittikopion. Datatiedostot\n"
-    "CASSA.001, .002, .004 ja .005 luetaan kansiosta, jonka nimeää asetus [Asiakas] Datat\n"
-    "tiedostossa $XDG_CONFIG_HOME/Velkamora Oy.ini (yleensä ~/.config/Velkamora Oy.ini).\n"
-    "Asetus luetaan käynnistettäessä, ja sen arvon pitää päättyä merkkiin \"/\". Ohjelma on\n"
-    "auki kerrallaan yhden kerran käyttäjää kohden: uusi käynnistys tuo auki olevan ikkunan\n"
-    "esiin ja päättyy.\n"
-    "\n"
-    "Näppäimet ikkunassa:\n"
-    "  Enter      hae tositenumeron kuitti\n"
-    "  Ctrl+F, F3 etsi kuitti päivän, summan tai tuotteen mukaan; haku avautuu\n"
-    "             viimeisimmän kuitin päivälle, viimeisin kuitti valittuna\n"
-    "  Ctrl+P     tulosta kopio\n"
-    "\n"
+const std::string kHelp = WindowHelp(
+    kUsage,
+    "asetus [Asiakas] Datat\n"
+    "tiedostossa $XDG_CONFIG_HOME/Velkamora Oy.ini (yleensä ~/.config/Velkamora Oy.ini).",
+    "/",
     "  --help     näytä tämä ohje\n"
     "  --version  näytä versio\n"
     "\n"
     "Myös Qt:n omat valitsimet, kuten -platform NIMI, käyvät.\n"
     "Paluuarvo: 0 ikkuna suljettiin tai ohjelma oli jo auki, 1 näyttöä ei löytynyt,\n"
-    "2 virheellinen valitsin.\n";
+    "2 virheellinen valitsin.\n");
 
 namespace {
 
@@ -74,7 +63,7 @@ bool IsOption(const QString& argument, const char* name) {
 
 }  // namespace
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
+WindowCommandLine ReadCommandLine(const QStringList& arguments) {
   bool help = false;
   bool version = false;
   QString mistake;  // the first one
@@ -103,16 +92,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
       note(QStringLiteral("tuntematon valitsin %1").arg(argument));
     }
   }
-  if (help) {
-    return {CommandLine::Request::ShowHelp, {}};
-  }
-  if (version) {
-    return {CommandLine::Request::ShowVersion, {}};
-  }
-  if (!mistake.isEmpty()) {
-    return {CommandLine::Request::Refuse, mistake};
-  }
-  return {};
+  return RequestOf(help, version, mistake.toStdString());
 }
 
 QStringList ArgumentsOf(int argc, char** argv) {

@@ -1,8 +1,8 @@
-#include "CopyBoxPalette.h"
+#include "app/qt/CopyBoxPalette.h"
 
 #include <QPalette>
 
-#include "CopyBoxColours.h"
+#include "app/CopyBoxColours.h"
 
 namespace kuitti {
 

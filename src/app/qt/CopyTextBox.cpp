@@ -1,4 +1,4 @@
-#include "CopyTextBox.h"
+#include "app/qt/CopyTextBox.h"
 
 #include <QClipboard>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "DayEdit.h"
+#include "app/qt/DayEdit.h"
 
 #include <QKeyEvent>
 

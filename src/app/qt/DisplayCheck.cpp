@@ -1,4 +1,4 @@
-#include "DisplayCheck.h"
+#include "app/qt/DisplayCheck.h"
 
 #include <cstdio>
 #include <cstdlib>

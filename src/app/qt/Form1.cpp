@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "app/qt/Form1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,19 +10,19 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "BusyCursor.h"
-#include "CommandButton.h"
-#include "CopyBoxPalette.h"
-#include "CopyTextBox.h"
-#include "DefaultPrinter.h"
-#include "FetchReport.h"
-#include "KeyChords.h"
-#include "MessageBoxes.h"
-#include "PdfCopyFile.h"
-#include "PlatformSettings.h"
-#include "QtText.h"
-#include "SearchDialog.h"
-#include "VoucherBox.h"
+#include "app/FetchReport.h"
+#include "app/qt/BusyCursor.h"
+#include "app/qt/CommandButton.h"
+#include "app/qt/CopyBoxPalette.h"
+#include "app/qt/CopyTextBox.h"
+#include "app/qt/KeyChords.h"
+#include "app/qt/MessageBoxes.h"
+#include "app/qt/QtText.h"
+#include "app/qt/SearchDialog.h"
+#include "app/qt/VoucherBox.h"
+#include "platform/PlatformSettings.h"
+#include "print/DefaultPrinter.h"
+#include "print/PdfCopyFile.h"
 
 namespace kuitti {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <memory>
 
-#include "Form1Steps.h"
-#include "ReceiptPrinting.h"
-#include "Window.h"
+#include "app/Form1Steps.h"
+#include "app/Window.h"
+#include "print/ReceiptPrinting.h"
 
 namespace kuitti {
 

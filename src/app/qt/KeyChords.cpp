@@ -1,4 +1,4 @@
-#include "KeyChords.h"
+#include "app/qt/KeyChords.h"
 
 namespace kuitti {
 

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "KeyChord.h"
+#include "app/KeyChord.h"
 
 namespace kuitti {
 

@@ -1,12 +1,12 @@
-#include "QtMessageBoxes.h"
+#include "app/qt/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
 
-#include "Form1Layout.h"
-#include "QtText.h"
+#include "app/Form1Layout.h"
+#include "app/qt/QtText.h"
 
 namespace kuitti {
 

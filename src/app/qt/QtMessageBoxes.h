@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "MessageBoxes.h"
+#include "app/qt/MessageBoxes.h"
 
 class QMessageBox;
 class QWidget;

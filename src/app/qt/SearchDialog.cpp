@@ -1,4 +1,4 @@
-#include "SearchDialog.h"
+#include "app/qt/SearchDialog.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -14,15 +14,15 @@
 #include <QValidator>
 #include <optional>
 
-#include "BusyCursor.h"
-#include "DayEdit.h"
-#include "FetchReport.h"
-#include "KeyChords.h"
-#include "MessageBoxes.h"
-#include "PlatformSettings.h"
-#include "QtText.h"
-#include "SearchDialogLayout.h"
-#include "SearchFieldRules.h"
+#include "app/FetchReport.h"
+#include "app/SearchDialogLayout.h"
+#include "app/SearchFieldRules.h"
+#include "app/qt/BusyCursor.h"
+#include "app/qt/DayEdit.h"
+#include "app/qt/KeyChords.h"
+#include "app/qt/MessageBoxes.h"
+#include "app/qt/QtText.h"
+#include "platform/PlatformSettings.h"
 
 namespace kuitti {
 namespace {

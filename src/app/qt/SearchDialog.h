@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "SearchSteps.h"
-#include "SearchWindow.h"
+#include "app/SearchSteps.h"
+#include "app/SearchWindow.h"
 
 class QGroupBox;
 class QLabel;

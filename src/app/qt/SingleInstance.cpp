@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "app/qt/SingleInstance.h"
 
 #include <unistd.h>
 

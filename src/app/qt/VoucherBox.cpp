@@ -1,8 +1,8 @@
-#include "VoucherBox.h"
+#include "app/qt/VoucherBox.h"
 
 #include <QValidator>
 
-#include "EntryText.h"
+#include "app/EntryText.h"
 
 namespace kuitti {
 

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "CommandLine.h"
-#include "DefaultPrinter.h"
-#include "DisplayCheck.h"
-#include "Form1.h"
-#include "PlatformSettings.h"
-#include "QtMessageBoxes.h"
-#include "QtTranslation.h"
-#include "SingleInstance.h"
+#include "app/qt/CommandLine.h"
+#include "app/qt/DisplayCheck.h"
+#include "app/qt/Form1.h"
+#include "app/qt/QtMessageBoxes.h"
+#include "app/qt/QtTranslation.h"
+#include "app/qt/SingleInstance.h"
+#include "platform/PlatformSettings.h"
+#include "print/DefaultPrinter.h"
 
 namespace {
 
@@ -22,18 +22,19 @@ constexpr int kWrongOption = 2;
 int main(int argc, char** argv) {
   // Answered before the lock and before a display is opened: --help, --version and a wrong
   // option work while another instance runs and on a machine without a display.
-  const kuitti::CommandLine commandLine = kuitti::ReadCommandLine(kuitti::ArgumentsOf(argc, argv));
+  const kuitti::WindowCommandLine commandLine =
+      kuitti::ReadCommandLine(kuitti::ArgumentsOf(argc, argv));
   switch (commandLine.request) {
-    case kuitti::CommandLine::Request::ShowHelp:
-      std::fputs(kuitti::kHelp, stdout);
+    case kuitti::WindowCommandLine::Request::kShowHelp:
+      std::fputs(kuitti::kHelp.c_str(), stdout);
       return 0;
-    case kuitti::CommandLine::Request::ShowVersion:
+    case kuitti::WindowCommandLine::Request::kShowVersion:
       std::puts("kuittikopio " KUITTI_VERSION);
       return 0;
-    case kuitti::CommandLine::Request::Refuse:
-      std::fprintf(stderr, "kuittikopio: %s\n%s", qPrintable(commandLine.mistake), kuitti::kUsage);
+    case kuitti::WindowCommandLine::Request::kRefuse:
+      std::fprintf(stderr, "kuittikopio: %s\n%s", commandLine.mistake.c_str(), kuitti::kUsage);
       return kWrongOption;
-    case kuitti::CommandLine::Request::Run:
+    case kuitti::WindowCommandLine::Request::kRun:
       break;
   }
 

@@ -1,9 +1,9 @@
-#include "CallerOutput.h"
+#include "app/win32/CallerOutput.h"
 
 #include <windows.h>
 
-#include "Console.h"
-#include "WindowText.h"
+#include "app/win32/WindowText.h"
+#include "platform/Console.h"
 
 namespace kuitti {
 

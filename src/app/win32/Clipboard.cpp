@@ -1,4 +1,4 @@
-#include "Clipboard.h"
+#include "app/win32/Clipboard.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "ControlFonts.h"
+#include "app/win32/ControlFonts.h"
 
 #include <cmath>
 
-#include "WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 

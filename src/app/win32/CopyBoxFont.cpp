@@ -1,9 +1,9 @@
-#include "CopyBoxFont.h"
+#include "app/win32/CopyBoxFont.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "ControlFonts.h"
+#include "app/win32/ControlFonts.h"
 
 namespace kuitti {
 

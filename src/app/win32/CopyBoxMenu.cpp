@@ -1,8 +1,8 @@
-#include "CopyBoxMenu.h"
+#include "app/win32/CopyBoxMenu.h"
 
 #include <windowsx.h>
 
-#include "WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 namespace {

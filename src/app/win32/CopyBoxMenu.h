@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "Commands.h"
+#include "app/Commands.h"
 
 namespace kuitti {
 

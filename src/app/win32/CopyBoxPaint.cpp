@@ -1,4 +1,4 @@
-#include "CopyBoxPaint.h"
+#include "app/win32/CopyBoxPaint.h"
 
 namespace kuitti {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "CopyBoxColours.h"
+#include "app/CopyBoxColours.h"
 
 namespace kuitti {
 

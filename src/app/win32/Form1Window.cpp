@@ -1,24 +1,24 @@
-#include "Form1Window.h"
+#include "app/win32/Form1Window.h"
 
 #include <commctrl.h>
 
 #include <cmath>
 
-#include "Clipboard.h"
-#include "ControlFonts.h"
-#include "CopyBoxFont.h"
-#include "CopyBoxMenu.h"
-#include "CopyBoxPaint.h"
-#include "EntryText.h"
-#include "FetchReport.h"
-#include "KeyChords.h"
-#include "PdfCopyFile.h"
-#include "PlatformSettings.h"
-#include "ResourceIds.h"
-#include "SavePdfDialog.h"
-#include "SearchDialogWindow.h"
-#include "WideText.h"
-#include "WindowText.h"
+#include "app/EntryText.h"
+#include "app/FetchReport.h"
+#include "app/win32/Clipboard.h"
+#include "app/win32/ControlFonts.h"
+#include "app/win32/CopyBoxFont.h"
+#include "app/win32/CopyBoxMenu.h"
+#include "app/win32/CopyBoxPaint.h"
+#include "app/win32/KeyChords.h"
+#include "app/win32/ResourceIds.h"
+#include "app/win32/SavePdfDialog.h"
+#include "app/win32/SearchDialogWindow.h"
+#include "app/win32/WindowText.h"
+#include "platform/PlatformSettings.h"
+#include "platform/win32/WideText.h"
+#include "print/PdfCopyFile.h"
 
 namespace kuitti {
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "Form1Steps.h"
-#include "Window.h"
-#include "WindowProcedure.h"
+#include "app/Form1Steps.h"
+#include "app/Window.h"
+#include "app/win32/WindowProcedure.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "KeyChords.h"
+#include "app/win32/KeyChords.h"
 
 namespace kuitti {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "KeyChord.h"
+#include "app/KeyChord.h"
 
 namespace kuitti {
 

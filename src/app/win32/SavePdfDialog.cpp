@@ -1,13 +1,13 @@
-#include "SavePdfDialog.h"
+#include "app/win32/SavePdfDialog.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include <vector>
 
-#include "Commands.h"
-#include "SystemDll.h"
-#include "WideText.h"
+#include "app/Commands.h"
+#include "app/win32/SystemDll.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 

@@ -1,14 +1,14 @@
-#include "SearchDialogWindow.h"
+#include "app/win32/SearchDialogWindow.h"
 
 #include <commctrl.h>
 
-#include "ControlFonts.h"
-#include "FetchReport.h"
-#include "PlatformSettings.h"
-#include "SearchDialogLayout.h"
-#include "SearchFieldRules.h"
-#include "WideText.h"
-#include "WindowText.h"
+#include "app/FetchReport.h"
+#include "app/SearchDialogLayout.h"
+#include "app/SearchFieldRules.h"
+#include "app/win32/ControlFonts.h"
+#include "app/win32/WindowText.h"
+#include "platform/PlatformSettings.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "SearchSteps.h"
-#include "SearchWindow.h"
-#include "WindowProcedure.h"
+#include "app/SearchSteps.h"
+#include "app/SearchWindow.h"
+#include "app/win32/WindowProcedure.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "SystemDll.h"
+#include "app/win32/SystemDll.h"
 
 namespace kuitti {
 

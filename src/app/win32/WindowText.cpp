@@ -1,7 +1,7 @@
-#include "WindowText.h"
+#include "app/win32/WindowText.h"
 
-#include "Form1Layout.h"
-#include "WideText.h"
+#include "app/Form1Layout.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <stdlib.h>
 
-#include "Form1Window.h"
-#include "GdiPrinter.h"
-#include "PlatformSettings.h"
-#include "SingleInstance.h"
-#include "WindowCommandLine.h"
+#include "app/win32/Form1Window.h"
+#include "app/win32/SingleInstance.h"
+#include "app/win32/CommandLine.h"
+#include "platform/PlatformSettings.h"
+#include "print/win32/GdiPrinter.h"
 
 // The window program on Windows: one window per logon session, the data directory from the
 // registry setting, printing on the default printer through GDI.

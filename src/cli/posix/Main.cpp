@@ -1,4 +1,4 @@
-#include "TextProgram.h"
+#include "cli/TextProgram.h"
 
 // The arguments come as the bytes the shell passed; the program treats them as UTF-8.
 int main(int argc, char** argv) {

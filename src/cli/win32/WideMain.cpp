@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "TextProgram.h"
-#include "WideText.h"
+#include "cli/TextProgram.h"
+#include "platform/win32/WideText.h"
 
 // Windows passes the arguments as UTF-16; the program reads them as UTF-8, so an entry or a
 // data directory with "ä" arrives whole, whatever the console's code page. "/?", Windows' way

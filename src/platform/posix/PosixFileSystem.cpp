@@ -4,8 +4,8 @@
 
 #include <cerrno>
 
-#include "FileAccess.h"
-#include "FileErrorTexts.h"
+#include "data/FileAccess.h"
+#include "platform/FileErrorTexts.h"
 
 namespace kuitti {
 namespace {

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "Console.h"
+#include "platform/Console.h"
 
 namespace kuitti {
 

@@ -2,7 +2,7 @@
 #include <QSettings>
 #include <QStringList>
 
-#include "PlatformSettings.h"
+#include "platform/PlatformSettings.h"
 
 namespace kuitti {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "Console.h"
-#include "WideText.h"
+#include "platform/Console.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 namespace {

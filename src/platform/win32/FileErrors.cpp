@@ -1,4 +1,4 @@
-#include "FileErrors.h"
+#include "platform/win32/FileErrors.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FileErrorTexts.h"
+#include "platform/FileErrorTexts.h"
 
 namespace kuitti {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "PlatformSettings.h"
-#include "WideText.h"
+#include "platform/PlatformSettings.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 

@@ -1,12 +1,12 @@
-#include "WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <string>
 
-#include "RuntimeError.h"
-#include "WideText.h"
+#include "data/RuntimeError.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "FileAccess.h"
-#include "FileErrors.h"
-#include "WideText.h"
+#include "data/FileAccess.h"
+#include "platform/win32/FileErrors.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 namespace {

@@ -1,8 +1,8 @@
-#include "WindowsErrorText.h"
+#include "platform/win32/WindowsErrorText.h"
 
 #include <windows.h>
 
-#include "WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 

@@ -1,12 +1,12 @@
-#include "DefaultPrinterName.h"
+#include "print/win32/DefaultPrinterName.h"
 
 #include <vector>
 
-#include "PrinterProblem.h"
-#include "RuntimeError.h"
-#include "SpoolerApi.h"
-#include "WideText.h"
-#include "WindowsErrorText.h"
+#include "data/RuntimeError.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WindowsErrorText.h"
+#include "print/win32/PrinterProblem.h"
+#include "print/win32/SpoolerApi.h"
 
 namespace kuitti {
 

@@ -1,12 +1,12 @@
-#include "GdiPrinter.h"
+#include "print/win32/GdiPrinter.h"
 
 #include <cmath>
 
-#include "DefaultPrinterName.h"
-#include "PrintLayout.h"
-#include "RuntimeError.h"
-#include "WideText.h"
-#include "WindowsErrorText.h"
+#include "data/RuntimeError.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WindowsErrorText.h"
+#include "print/PrintLayout.h"
+#include "print/win32/DefaultPrinterName.h"
 
 namespace kuitti {
 namespace {

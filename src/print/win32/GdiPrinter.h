@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ReceiptPrinting.h"
+#include "print/ReceiptPrinting.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "PrinterProblem.h"
+#include "print/win32/PrinterProblem.h"
 
 #include <windows.h>
 

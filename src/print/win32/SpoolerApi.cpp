@@ -1,7 +1,7 @@
-#include "SpoolerApi.h"
+#include "print/win32/SpoolerApi.h"
 
-#include "RuntimeError.h"
-#include "WindowsErrorText.h"
+#include "data/RuntimeError.h"
+#include "platform/win32/WindowsErrorText.h"
 
 namespace kuitti {
 

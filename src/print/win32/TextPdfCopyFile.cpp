@@ -1,6 +1,6 @@
-#include "PdfCopyFile.h"
-#include "TextPdf.h"
-#include "WholeFile.h"
+#include "platform/WholeFile.h"
+#include "print/PdfCopyFile.h"
+#include "print/TextPdf.h"
 
 namespace kuitti {
 

@@ -1,4 +1,4 @@
-#include "CopyBoxFont.h"
+#include "app/win32/CopyBoxFont.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Form1Layout.h"
-#include "ReceiptLayout.h"
+#include "app/Form1Layout.h"
+#include "receipt/ReceiptLayout.h"
 
 namespace kuitti {
 namespace {

@@ -1,4 +1,4 @@
-#include "Form1Window.h"
+#include "app/win32/Form1Window.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "CopyBoxPaint.h"
-#include "DataFiles.h"
-#include "FakePrinter.h"
-#include "Fetch.h"
-#include "PlatformSettings.h"
-#include "WindowText.h"
+#include "app/win32/CopyBoxPaint.h"
+#include "app/win32/WindowText.h"
+#include "platform/PlatformSettings.h"
+#include "support/DataFiles.h"
+#include "support/FakePrinter.h"
+#include "support/Fetch.h"
 
 namespace kuitti {
 namespace {

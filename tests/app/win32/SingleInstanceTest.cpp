@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "app/win32/SingleInstance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "CopyBundle.h"
+#include "cli/copies/CopyBundle.h"
 
 #include <set>
 #include <stdexcept>
 
-#include "CodePage.h"
-#include "Utf8.h"
+#include "data/CodePage.h"
+#include "data/Utf8.h"
 
 namespace kuitti::test {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
-#include "CopyBundle.h"
-#include "DataFiles.h"
-#include "TextProgram.h"
+#include "cli/TextProgram.h"
+#include "cli/copies/CopyBundle.h"
+#include "platform/Console.h"
+#include "support/DataFiles.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

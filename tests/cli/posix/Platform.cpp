@@ -1,6 +1,6 @@
 #include <fstream>
 
-#include "Platform.h"
+#include "cli/Platform.h"
 
 namespace kuitti::test {
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "Platform.h"
-#include "WideText.h"
+#include "cli/Platform.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti::test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "PlatformSettings.h"
-#include "WideText.h"
+#include "platform/PlatformSettings.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <iostream>
 #include <sstream>
 
-#include "GdiPrinter.h"
-#include "ReceiptPrinting.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "print/ReceiptPrinting.h"
+#include "print/win32/GdiPrinter.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

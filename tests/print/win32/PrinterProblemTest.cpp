@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "PrinterProblem.h"
-#include "WindowsErrorText.h"
+#include "platform/win32/WindowsErrorText.h"
+#include "print/win32/PrinterProblem.h"
 
 namespace kuitti {
 namespace {

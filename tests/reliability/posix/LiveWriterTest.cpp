@@ -11,11 +11,11 @@
 #include <cstdint>
 #include <string>
 
-#include "Fetch.h"
-#include "LiveWriterData.h"
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
-#include "WriterRandom.h"
+#include "data/RuntimeError.h"
+#include "receipt/ReceiptCopy.h"
+#include "reliability/LiveWriterData.h"
+#include "reliability/WriterRandom.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

@@ -8,11 +8,11 @@
 
 #include <string>
 
-#include "Fetch.h"
-#include "LiveWriterData.h"
-#include "ReceiptCopy.h"
-#include "RuntimeError.h"
-#include "WideText.h"
+#include "data/RuntimeError.h"
+#include "platform/win32/WideText.h"
+#include "receipt/ReceiptCopy.h"
+#include "reliability/LiveWriterData.h"
+#include "support/Fetch.h"
 
 namespace kuitti::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "DataFiles.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 

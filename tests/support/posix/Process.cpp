@@ -1,4 +1,4 @@
-#include "Process.h"
+#include "support/Process.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "DataFiles.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

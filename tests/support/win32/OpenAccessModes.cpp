@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <windows.h>
 
-#include "DataFiles.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

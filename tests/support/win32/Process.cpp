@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "DataFiles.h"
-#include "Process.h"
-#include "WideText.h"
+#include "platform/win32/WideText.h"
+#include "support/DataFiles.h"
+#include "support/Process.h"
 
 namespace kuitti::test {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "Form1Window.h"
-#include "WideText.h"
+#include "app/win32/Form1Window.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <fstream>
 #include <random>
 
-#include "DataFiles.h"
-#include "FileAccess.h"
-#include "FileErrors.h"
-#include "RuntimeError.h"
+#include "data/FileAccess.h"
+#include "data/RuntimeError.h"
+#include "platform/win32/FileErrors.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <cwchar>
 
-#include "DefaultPrinterName.h"
-#include "RuntimeError.h"
+#include "data/RuntimeError.h"
+#include "print/win32/DefaultPrinterName.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "WriterRandom.h"
+#include "reliability/WriterRandom.h"
 
 namespace {
 

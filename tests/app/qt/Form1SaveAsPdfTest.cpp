@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "Commands.h"
-#include "Form1Fixture.h"
-#include "QStringPrinting.h"
-#include "SampleData.h"
+#include "app/Commands.h"
+#include "app/qt/Form1Fixture.h"
+#include "app/qt/QStringPrinting.h"
+#include "app/qt/SampleData.h"
 
 namespace kuitti::test {
 namespace {

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <vector>
 
-#include "Form1Fixture.h"
-#include "QStringPrinting.h"
-#include "SampleData.h"
+#include "app/qt/Form1Fixture.h"
+#include "app/qt/QStringPrinting.h"
+#include "app/qt/SampleData.h"
 
 namespace kuitti::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTextBlock>
 #include <vector>
 
-#include "Commands.h"
-#include "Form1Fixture.h"
+#include "app/Commands.h"
+#include "app/qt/Form1Fixture.h"
 
 namespace kuitti::test {
 namespace {

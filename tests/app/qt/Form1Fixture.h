@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <memory>
 
-#include "CopyTextBox.h"
-#include "Form1.h"
-#include "RecordingMessages.h"
+#include "app/qt/CopyTextBox.h"
+#include "app/qt/Form1.h"
+#include "app/qt/RecordingMessages.h"
 
 namespace kuitti::test {
 

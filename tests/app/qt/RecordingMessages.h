@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "MessageBoxes.h"
+#include "app/qt/MessageBoxes.h"
 
 namespace kuitti::test {
 

@@ -3,17 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "app/WindowCommandLine.h"
+
 namespace kuitti {
 
-// What the window program's command line asks for: as on Linux, --help and --version (also
-// with one dash) and Windows' own "/?"; any other argument is refused.
-struct WindowCommandLine {
-  enum class Request { kRun, kShowHelp, kShowVersion, kRefuse };
-  Request request = Request::kRun;
-  std::string mistake;  // why the command line is refused, in Finnish
-};
-
-// Reads the arguments, program name first; --help, /? and --version win over any mistake.
+// Reads the arguments, program name first: as on Linux, --help and --version (also with one
+// dash), and Windows' own "/?"; any other argument is refused.
 WindowCommandLine ReadWindowCommandLine(int argc, const wchar_t* const* argv);
 
 // Answers a command line that asks for the help or the version, or is wrong, to whoever
@@ -21,6 +16,6 @@ WindowCommandLine ReadWindowCommandLine(int argc, const wchar_t* const* argv);
 std::optional<int> AnswerCommandLine(int argc, const wchar_t* const* argv);
 
 extern const char kWindowUsage[];  // the first line of the help
-extern const char kWindowHelp[];
+extern const std::string kWindowHelp;
 
 }  // namespace kuitti

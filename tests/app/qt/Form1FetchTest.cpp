@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "DataFiles.h"
-#include "Form1Fixture.h"
-#include "QStringPrinting.h"
-#include "SampleData.h"
+#include "app/qt/Form1Fixture.h"
+#include "app/qt/QStringPrinting.h"
+#include "app/qt/SampleData.h"
+#include "support/DataFiles.h"
 
 namespace kuitti::test {
 namespace {

@@ -1,11 +1,11 @@
-#include "SampleData.h"
+#include "app/qt/SampleData.h"
 
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "Process.h"
+#include "support/Process.h"
 
 namespace kuitti::test {
 

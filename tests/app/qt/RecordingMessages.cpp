@@ -1,4 +1,4 @@
-#include "RecordingMessages.h"
+#include "app/qt/RecordingMessages.h"
 
 #include <QApplication>
 

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "QtMessageBoxes.h"
+#include "app/qt/QtMessageBoxes.h"
 
 namespace kuitti::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "CommandLine.h"
-#include "Form1.h"
-#include "RecordingMessages.h"
-#include "SingleInstance.h"
+#include "app/qt/CommandLine.h"
+#include "app/qt/Form1.h"
+#include "app/qt/RecordingMessages.h"
+#include "app/qt/SingleInstance.h"
 
 namespace kuitti::test {
 namespace {
@@ -186,7 +186,7 @@ TEST_F(StartupTest, HelpAndVersionAnswerWithoutTheLockOrADisplay) {
     QString output;
   } cases[] = {
       {{QStringLiteral("--version")}, QStringLiteral("kuittikopio " KUITTI_VERSION "\n")},
-      {{QStringLiteral("--help")}, QString::fromUtf8(kuitti::kHelp)},
+      {{QStringLiteral("--help")}, QString::fromStdString(kuitti::kHelp)},
       {{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")},
        QStringLiteral("kuittikopio " KUITTI_VERSION "\n")},
   };
@@ -235,31 +235,31 @@ TEST_F(StartupTest, QtOptionsAreTakenAndOtherArgumentsRefusedInFinnishAlsoWhileO
 }
 
 TEST(CommandLine, OwnOptionsQtsOptionsAndMistakes) {
-  using Request = CommandLine::Request;
+  using Request = WindowCommandLine::Request;
   const struct {
     QStringList arguments;  // after the program name
     Request request;
-    QString mistake;
+    std::string mistake;
   } cases[] = {
-      {{}, Request::Run, {}},
-      {{"--help"}, Request::ShowHelp, {}},
-      {{"-help"}, Request::ShowHelp, {}},
-      {{"--version"}, Request::ShowVersion, {}},
-      {{"--bogus", "--help"}, Request::ShowHelp, {}},
-      {{"-platform", "offscreen"}, Request::Run, {}},
+      {{}, Request::kRun, {}},
+      {{"--help"}, Request::kShowHelp, {}},
+      {{"-help"}, Request::kShowHelp, {}},
+      {{"--version"}, Request::kShowVersion, {}},
+      {{"--bogus", "--help"}, Request::kShowHelp, {}},
+      {{"-platform", "offscreen"}, Request::kRun, {}},
       {{"--platform", "xcb", "-style=Fusion", "-reverse", "-qwindowgeometry", "602x545+0+0"},
-       Request::Run,
+       Request::kRun,
        {}},
-      {{"-platform"}, Request::Refuse, "valitsimen -platform arvo puuttuu"},
-      {{"-reverse=yes"}, Request::Refuse, "tuntematon valitsin -reverse=yes"},
-      {{"--bogus"}, Request::Refuse, "tuntematon valitsin --bogus"},
-      {{"-v"}, Request::Refuse, "tuntematon valitsin -v"},
-      {{"104233", "--bogus"}, Request::Refuse, "ylimääräinen argumentti 104233"},
-      {{"--", "--help"}, Request::Refuse, "ylimääräinen argumentti --help"},
-      {{"-"}, Request::Refuse, "ylimääräinen argumentti -"},
+      {{"-platform"}, Request::kRefuse, "valitsimen -platform arvo puuttuu"},
+      {{"-reverse=yes"}, Request::kRefuse, "tuntematon valitsin -reverse=yes"},
+      {{"--bogus"}, Request::kRefuse, "tuntematon valitsin --bogus"},
+      {{"-v"}, Request::kRefuse, "tuntematon valitsin -v"},
+      {{"104233", "--bogus"}, Request::kRefuse, "ylimääräinen argumentti 104233"},
+      {{"--", "--help"}, Request::kRefuse, "ylimääräinen argumentti --help"},
+      {{"-"}, Request::kRefuse, "ylimääräinen argumentti -"},
   };
   for (const auto& c : cases) {
-    const CommandLine read = ReadCommandLine(QStringList{"kuittikopio"} + c.arguments);
+    const WindowCommandLine read = ReadCommandLine(QStringList{"kuittikopio"} + c.arguments);
     EXPECT_EQ(read.request, c.request) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(read.mistake, c.mistake) << c.arguments.join(' ').toStdString();
   }

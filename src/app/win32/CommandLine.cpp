@@ -1,28 +1,24 @@
-#include "WindowCommandLine.h"
+#include "app/win32/CommandLine.h"
 
 #include <string_view>
+#include <utility>
 
-#include "CallerOutput.h"
-#include "WideText.h"
+#include "app/win32/CallerOutput.h"
+#include "platform/win32/WideText.h"
 
 namespace kuitti {
 
 const char kWindowUsage[] = "Käyttö: kuittikopio [/? | --help | --version]\n";
 
-const char kWindowHelp[] =
-    "Käyttö: kuittikopio [/? | --help | --version]\n"
-    "\n"
-    "Avaa ikkunan, joka näyttää ja tulostaa myyntitositteen kuittikopion. Datatiedostot\n"
-    "CASSA.001, .002, .004 ja .005 luetaan kansiosta, jonka nimeää rekisteriarvo\n"
-    "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat.\n"
-    "Asetus luetaan käynnistettäessä, ja sen arvon pitää päättyä merkkiin \"\\\". Ohjelma on\n"
-    "auki kerrallaan yhden kerran käyttäjää kohden: uusi käynnistys tuo auki olevan ikkunan\n"
-    "esiin ja päättyy.\n"
-    "\n"
+const std::string kWindowHelp = WindowHelp(
+    kWindowUsage,
+    "rekisteriarvo\n"
+    "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Velkamora Oy\\Asiakas\\Datat.",
+    "\\",
     "  /?, --help  näytä tämä ohje\n"
     "  --version   näytä versio\n"
     "\n"
-    "Paluuarvo: 0 ikkuna suljettiin tai ohjelma oli jo auki, 2 virheellinen valitsin.\n";
+    "Paluuarvo: 0 ikkuna suljettiin tai ohjelma oli jo auki, 2 virheellinen valitsin.\n");
 
 namespace {
 
@@ -55,16 +51,7 @@ WindowCommandLine ReadWindowCommandLine(int argc, const wchar_t* const* argv) {
                 Utf8FromWide(std::wstring(argument));
     }
   }
-  if (help) {
-    return {WindowCommandLine::Request::kShowHelp, {}};
-  }
-  if (version) {
-    return {WindowCommandLine::Request::kShowVersion, {}};
-  }
-  if (!mistake.empty()) {
-    return {WindowCommandLine::Request::kRefuse, mistake};
-  }
-  return {};
+  return RequestOf(help, version, std::move(mistake));
 }
 
 std::optional<int> AnswerCommandLine(int argc, const wchar_t* const* argv) {

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <memory>
 
-#include "CopyTextBox.h"
-#include "Form1.h"
-#include "RecordingMessages.h"
+#include "app/qt/CopyTextBox.h"
+#include "app/qt/Form1.h"
+#include "app/qt/RecordingMessages.h"
 
 namespace kuitti::test {
 namespace {

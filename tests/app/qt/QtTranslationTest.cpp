@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <memory>
 
-#include "QtTranslation.h"
+#include "app/qt/QtTranslation.h"
 
 namespace kuitti::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <vector>
 
-#include "Form1Fixture.h"
-#include "PlatformSettings.h"
-#include "SampleData.h"
-#include "SearchDialog.h"
+#include "app/qt/Form1Fixture.h"
+#include "app/qt/SampleData.h"
+#include "app/qt/SearchDialog.h"
+#include "platform/PlatformSettings.h"
 
 namespace kuitti::test {
 namespace {

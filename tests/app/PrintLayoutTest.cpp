@@ -12,7 +12,6 @@ constexpr double kMillimetre = 72 / 25.4;
 constexpr double kA4Width = 210 * kMillimetre;
 constexpr double kA4Height = 297 * kMillimetre;
 constexpr double kLetterWidth = 612;
-constexpr double kLetterHeight = 792;
 
 TEST(PrintLayout, SheetsKeepTenMillimetresRollsOnlyThePrintersOwnMargins) {
   struct Case {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iomanip>
+#include <locale>
 #include <sstream>
 #include <vector>
 
@@ -19,10 +21,19 @@ constexpr double kAdvancePerPoint = 0.6;
 constexpr double kLineSpacingPerPoint = 1.1328;
 constexpr double kAscentPerPoint = 0.8325;
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", value);
+// A stream for the document's text: its numbers in the C locale, whatever the program's is,
+// since a digit grouping would break the document.
+std::ostringstream PdfText() {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
   return text;
+}
+
+// A length in points with three decimals and a point, whatever the program's locale.
+std::string Number(double value) {
+  std::ostringstream text = PdfText();
+  text << std::fixed << std::setprecision(3) << value;
+  return text.str();
 }
 
 // A line as a PDF string of Windows-1252 bytes, the delimiters and the upper half escaped.
@@ -63,13 +74,13 @@ std::vector<std::string_view> LinesOf(std::string_view text) {
 // GCC 12 at -O3 for overlapping copies.
 class PdfObjects {
  public:
-  PdfObjects() { document_ << "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
+  PdfObjects() : document_(PdfText()) { document_ << "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
   void Add(const std::string& body) {
     offsets_.push_back(static_cast<std::size_t>(document_.tellp()));
     document_ << offsets_.size() << " 0 obj\n" << body << "\nendobj\n";
   }
   static std::string Stream(const std::string& content) {
-    std::ostringstream stream;
+    std::ostringstream stream = PdfText();
     stream << "<< /Length " << content.size() << " >>\nstream\n" << content << "\nendstream";
     return stream.str();
   }
@@ -111,7 +122,7 @@ std::string TextPdf(std::string_view text, const PrinterPage& paper) {
   // 1 catalogue, 2 page tree, 3 font, 4 document information, then each page and its content.
   PdfObjects objects;
   objects.Add("<< /Type /Catalog /Pages 2 0 R >>");
-  std::ostringstream tree;
+  std::ostringstream tree = PdfText();
   tree << "<< /Type /Pages /Kids [";
   for (std::size_t page = 0; page < pages; ++page) {
     tree << (page == 0 ? "" : " ") << 5 + 2 * page << " 0 R";
@@ -121,7 +132,7 @@ std::string TextPdf(std::string_view text, const PrinterPage& paper) {
   objects.Add("<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
   objects.Add("<< /Title (Kuittikopio) /Creator (kuittikopio) >>");
   for (std::size_t page = 0; page < pages; ++page) {
-    std::ostringstream content;
+    std::ostringstream content = PdfText();
     content << "BT\n/F1 " << Number(size) << " Tf\n"
             << Number(spacing) << " TL\n"
             << Number(area.left) << " "
@@ -130,7 +141,7 @@ std::string TextPdf(std::string_view text, const PrinterPage& paper) {
       content << PdfString(lines[i]) << " Tj T*\n";
     }
     content << "ET";
-    std::ostringstream pageObject;
+    std::ostringstream pageObject = PdfText();
     pageObject << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " << Number(paper.paperWidth) << " "
                << Number(paper.paperHeight) << "] /Resources << /Font << /F1 3 0 R >> >> /Contents "
                << 6 + 2 * page << " 0 R >>";

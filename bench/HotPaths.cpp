@@ -58,8 +58,11 @@ void VoucherMatchPerRecord(benchmark::State& state) {
   const kuitti::RowSelector selector("123456");
   for (auto _ : state) {
     int rendered = 0;
-    for (std::size_t at = 0; at < rows.size(); at += ReceiptRowRecord::kLength) {
-      rendered += selector.IsRendered(reinterpret_cast<const unsigned char*>(&rows[at]));
+    const auto* const end = reinterpret_cast<const unsigned char*>(rows.data() + rows.size());
+    for (const auto* at =
+             selector.NextRendered(reinterpret_cast<const unsigned char*>(rows.data()), end);
+         at != end; at = selector.NextRendered(at + ReceiptRowRecord::kLength, end)) {
+      ++rendered;
     }
     benchmark::DoNotOptimize(rendered);
   }
@@ -81,10 +84,10 @@ void ScanOfMemoryFile(benchmark::State& state) {
         *file, ReceiptRowRecord::kLength, 100000,
         [&selector](std::span<const unsigned char> rows, std::int64_t,
                     std::vector<std::size_t>& rendered) {
-          for (std::size_t at = 0; at < rows.size(); at += ReceiptRowRecord::kLength) {
-            if (selector.IsRendered(rows.data() + at)) {
-              rendered.push_back(at);
-            }
+          const unsigned char* const end = rows.data() + rows.size();
+          for (const unsigned char* at = selector.NextRendered(rows.data(), end); at != end;
+               at = selector.NextRendered(at + ReceiptRowRecord::kLength, end)) {
+            rendered.push_back(static_cast<std::size_t>(at - rows.data()));
           }
         });
     int rendered = 0;

@@ -178,12 +178,13 @@ std::optional<ReceiptCopy> BuildReceiptCopy(Module1& module, const DataFiles& fi
       [&selector](std::span<const unsigned char> records, std::int64_t first,
                   std::vector<RenderedRow>& picked) {
         constexpr std::size_t kLength = ReceiptRowRecord::kLength;
-        for (std::size_t offset = 0; offset < records.size(); offset += kLength) {
-          if (selector.IsRendered(records.data() + offset)) {
-            RenderedRow& row = picked.emplace_back();
-            row.recordNumber = static_cast<std::int32_t>(first + offset / kLength + 1);
-            std::copy_n(records.data() + offset, kLength, row.bytes.begin());
-          }
+        const unsigned char* const end = records.data() + records.size();
+        for (const unsigned char* at = selector.NextRendered(records.data(), end); at != end;
+             at = selector.NextRendered(at + kLength, end)) {
+          RenderedRow& row = picked.emplace_back();
+          row.recordNumber = static_cast<std::int32_t>(
+              first + (at - records.data()) / std::ptrdiff_t{kLength} + 1);
+          std::copy_n(at, kLength, row.bytes.begin());
         }
       });
   while (const RenderedRow* row = scanner.Next()) {

@@ -12,18 +12,18 @@ namespace kuitti {
 RowSelector::RowSelector(std::string_view entry) {
   const std::u32string decoded = DecodeUtf8(entry);
   const std::u32string_view trimmed = TrimSpaces(decoded);
-  std::array<unsigned char, ReceiptRowRecord::kVoucherNumber.width> bytes{};
-  if (trimmed.size() != bytes.size()) {
+  if (trimmed.size() != static_cast<std::size_t>(kPast - kFirst)) {
     return;
   }
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto byte = EncodeWindows1252(trimmed[i]);
+  Head voucher = 0;
+  for (int at = kFirst; at < kPast; ++at) {
+    const auto byte = EncodeWindows1252(trimmed[static_cast<std::size_t>(at - kFirst)]);
     if (!byte) {
       return;
     }
-    bytes[i] = *byte;
+    voucher |= Head{*byte} << VoucherHead::ShiftOf(at);
   }
-  voucher_ = bytes;
+  voucher_ = voucher;
 }
 
 }  // namespace kuitti

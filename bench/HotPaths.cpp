@@ -120,6 +120,36 @@ void SearchOfMemoryFile(benchmark::State& state) {
 }
 BENCHMARK(SearchOfMemoryFile)->UseRealTime();
 
+// A search of one product over 100,000 rows of receipts of thirteen rows, the last their
+// totals row; one receipt in seven has the product. As in a shop's file, the totals rows are
+// one row in thirteen and the product's receipts a seventh of them: every totals row must be
+// held against what the scan has seen of its voucher.
+void ProductSearchOfMemoryFile(benchmark::State& state) {
+  std::string rows;
+  for (int i = 0; i < 100000; ++i) {
+    const int receipt = i / 13;
+    char voucher[8];
+    std::snprintf(voucher, sizeof voucher, "%06d", receipt % 1000000);
+    const bool totals = i % 13 == 12;
+    const char* code = totals                            ? ""
+                       : receipt % 7 == 0 && i % 13 == 5 ? "6479237494847"
+                                                         : "6410000000011";
+    std::string row = Row("M", voucher, code, 12500, 0, 24);
+    const double saleTime = 45000 + i / 1000 + 0.5;
+    std::memcpy(&row[ReceiptRowRecord::kSaleTime.offset], &saleTime, sizeof saleTime);
+    rows += row;
+  }
+  kuitti::test::MemoryFileSystem files;
+  files.Put("/d/CASSA.004", rows);
+  const kuitti::SearchCriteria criteria{.productCode = "6479237494847"};
+  for (auto _ : state) {
+    const kuitti::SearchResult result = kuitti::FindReceipts("/d/", files, criteria);
+    benchmark::DoNotOptimize(result.matched);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
+}
+BENCHMARK(ProductSearchOfMemoryFile)->UseRealTime();
+
 // A whole copy of a voucher with one item row: the frame, the row with its lookup, the
 // summary; everything but the scan of a large file.
 void CopyOfOneItemRow(benchmark::State& state) {

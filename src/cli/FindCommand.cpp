@@ -85,21 +85,8 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
       WriteError("Kuitteja ei löytynyt.\n");
       return kNoneFound;
     }
-    const std::string separator = RegionalNumberFormat().decimalSeparator;
-    // Written a block at a time: one write per line, or a small buffer's worth, would cost
-    // more than the scan when a hundred thousand receipts are listed.
-    constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-    std::string lines;
-    lines.reserve(kBlockSize + 256);
-    for (const ReceiptHit& hit : result.hits) {
-      AppendListingLine(lines, hit, separator);
-      lines += '\n';
-      if (lines.size() >= kBlockSize) {
-        WriteOutput(lines);
-        lines.clear();
-      }
-    }
-    WriteOutput(lines);
+    WriteListing(result.hits, RegionalNumberFormat().decimalSeparator,
+                 [](const std::string& lines) { WriteOutput(lines); });
     return FlushOutput() ? kListed : kFailed;
   } catch (const RuntimeError& error) {
     WriteError(FetchErrorReport(error, dataPath, pathFromSetting) + "\n");

@@ -1,6 +1,8 @@
 #include "cli/ListingLine.h"
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 #include <tuple>
 
 #include "data/Utf8.h"
@@ -42,6 +44,44 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
       at, layout::kTotalsAmountWidth - std::min(amountLength, layout::kTotalsAmountWidth), ' ');
   lines.append(line, static_cast<std::size_t>(at - line));
   lines += amount;
+}
+
+void WriteListing(const std::deque<ReceiptHit>& hits, std::string_view decimalSeparator,
+                  const std::function<void(const std::string&)>& write, std::size_t partHits) {
+  const auto format = [&](std::size_t from, std::string& lines) {
+    lines.clear();
+    const std::size_t to = std::min(hits.size(), from + partHits);
+    for (std::size_t i = from; i < to; ++i) {
+      AppendListingLine(lines, hits[i], decimalSeparator);
+      lines += '\n';
+    }
+  };
+  std::string first;
+  std::string second;
+  for (std::size_t from = 0; from < hits.size(); from += 2 * partHits) {
+    std::exception_ptr otherFailed;
+    {
+      // Joined at the end of the block, even when this thread's part fails.
+      std::jthread other;
+      if (from + partHits < hits.size()) {
+        other = std::jthread([&, next = from + partHits] {
+          try {
+            format(next, second);
+          } catch (...) {
+            otherFailed = std::current_exception();
+          }
+        });
+      }
+      format(from, first);
+    }
+    if (otherFailed) {
+      std::rethrow_exception(otherFailed);
+    }
+    write(first);
+    if (from + partHits < hits.size()) {
+      write(second);
+    }
+  }
 }
 
 std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator) {

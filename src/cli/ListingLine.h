@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +17,12 @@ std::string ListingLine(const ReceiptHit& hit, std::string_view decimalSeparator
 // The same line appended to `lines`, for a listing made in large blocks.
 void AppendListingLine(std::string& lines, const ReceiptHit& hit,
                        std::string_view decimalSeparator);
+
+// The lines of all the hits, in order, each ended by a line feed, handed to `write` a part of
+// `partHits` lines at a time. A search may list a hundred thousand receipts, whose lines take
+// as long to format as a tenth of the scan: a second thread formats every other part.
+void WriteListing(const std::deque<ReceiptHit>& hits, std::string_view decimalSeparator,
+                  const std::function<void(const std::string&)>& write,
+                  std::size_t partHits = 16384);
 
 }  // namespace kuitti

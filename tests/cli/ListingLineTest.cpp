@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +52,34 @@ TEST(ListingLine, TheLineShowsEachPartAsTheCopyDoes) {
     hit.saleTime = kNoonOf27March;
     hit.total = Currency::FromRaw(c.totalRaw);
     EXPECT_EQ(ListingLine(hit, c.separator), c.line) << c.line;
+  }
+}
+
+// The whole listing, a part at a time from two threads: every line once, in the hits' order,
+// whatever the number of hits is against the part's size.
+TEST(ListingLine, TheListingHoldsEveryLineInOrderAPartAtATime) {
+  for (std::size_t partHits : {1, 2, 3}) {
+    for (std::size_t count : {0, 1, 2, 3, 4, 5, 6, 7, 10}) {
+      std::deque<ReceiptHit> hits(count);
+      std::string expected;
+      for (std::size_t i = 0; i < count; ++i) {
+        const std::string digits = std::to_string(100000 + i);
+        std::copy(digits.begin(), digits.end(), hits[i].voucher.begin());
+        hits[i].saleTime = k27March2025 + static_cast<double>(i) / 24;
+        hits[i].total = Currency::FromRaw(static_cast<std::int64_t>(i) * 1000);
+        expected += ListingLine(hits[i], ",") + "\n";
+      }
+      std::vector<std::string> parts;
+      WriteListing(
+          hits, ",", [&](const std::string& lines) { parts.push_back(lines); }, partHits);
+      std::string written;
+      for (const std::string& part : parts) {
+        EXPECT_LE(std::count(part.begin(), part.end(), '\n'), static_cast<long>(partHits));
+        written += part;
+      }
+      EXPECT_EQ(written, expected) << count << " hits, " << partHits << " to a part";
+      EXPECT_EQ(parts.size(), (count + partHits - 1) / partHits) << count << " hits";
+    }
   }
 }
 

@@ -17,13 +17,17 @@ bool IsSpecial(char c) {
   return c == '\n' || c == '\r' || c == '"' || c == ';' || c == '=' || c == '\\';
 }
 
-// QByteArray::trimmed's white space.
+// The white space that QByteArray::trimmed and Qt's number parsing skip.
+template <typename Char>
+bool IsAsciiSpace(Char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 std::string_view Trimmed(std::string_view text) {
-  const auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-  while (!text.empty() && isSpace(text.front())) {
+  while (!text.empty() && IsAsciiSpace(text.front())) {
     text.remove_prefix(1);
   }
-  while (!text.empty() && isSpace(text.back())) {
+  while (!text.empty() && IsAsciiSpace(text.back())) {
     text.remove_suffix(1);
   }
   return text;
@@ -43,20 +47,13 @@ bool EqualsAsciiIgnoringCase(std::string_view text, std::string_view lowerCase) 
   return true;
 }
 
-// QChar::isSpace.
-bool IsQtSpace(char16_t c) {
-  return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\x85' || c == u'\xA0' ||
-         c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028' || c == u'\u2029' ||
-         c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
-}
-
-// QString::toUShort(&ok, 16) of the digits after "%" or "%U": spaces around them, a "+" and a
-// "0x" are allowed.
+// QString::toUShort(&ok, 16) of the digits after "%" or "%U": ASCII white space around them, a
+// "+" and a "0x" are allowed.
 std::optional<char16_t> HexCode(std::u16string_view digits) {
-  while (!digits.empty() && IsQtSpace(digits.front())) {
+  while (!digits.empty() && IsAsciiSpace(digits.front())) {
     digits.remove_prefix(1);
   }
-  while (!digits.empty() && IsQtSpace(digits.back())) {
+  while (!digits.empty() && IsAsciiSpace(digits.back())) {
     digits.remove_suffix(1);
   }
   if (digits.starts_with(u'+')) {

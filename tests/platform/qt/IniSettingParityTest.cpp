@@ -80,6 +80,8 @@ TEST(IniSettingParity, EachFileReadsAsQSettingsReadsIt) {
       {"other case", "[asiakas]\nDatat=/a/\n[Asiakas]\nDATAT=/b/\ndatat=/c/\n", ""},
       {"spaces around", "  [ Asiakas ]  \n\t Datat \t=  /srv/data/ \t\n", "/srv/data/"},
       {"percent-encoded", "[Asi%61kas]\n%44at%U0061t=/a/\n", "/a/"},
+      {"percent codes read as numbers", "[Asiakas]\n%U 044at%U0x61t=/a/\n%U\u00A0044atat=/b/\n",
+       "/a/"},
       {"a later subsection hides the section", "[Asiakas]\nDatat=/a/\n[Asiakas\\Aa]\n", ""},
       {"comments", ";[Asiakas]\n[Asiakas] ; x\n;Datat=/a/\nDatat=/b/ ; c\n#Datat=/d/\n", "/b/"},
       {"; and # in values", "[Asiakas]\nDatat=/a#b/;c\n", "/a#b/"},

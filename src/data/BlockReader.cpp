@@ -5,23 +5,20 @@
 
 namespace kuitti {
 
+BlockReader::Buffer::Buffer(std::size_t size)
+    : storage_(std::make_unique_for_overwrite<unsigned char[]>(size + kReadAlignment)) {
+  const auto base = reinterpret_cast<std::uintptr_t>(storage_.get());
+  first_ = storage_.get() + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
+}
+
 BlockReader::BlockReader(RandomAccessFile& file, std::uint64_t total, std::size_t blockSize,
                          Examine examine)
     : file_(file),
       examine_(std::move(examine)),
       total_(total),
       blockSize_(blockSize),
-      blockCount_((total + blockSize - 1) / blockSize) {
-  const std::size_t used = std::min<std::uint64_t>(blockCount_, kBuffers) + 1;
-  // Each block starts page-aligned: the kernel copies into an aligned buffer markedly faster.
-  const std::size_t stride = (blockSize_ + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
-  storage_ = std::make_unique_for_overwrite<unsigned char[]>(used * stride + kReadAlignment);
-  const auto base = reinterpret_cast<std::uintptr_t>(storage_.get());
-  unsigned char* first = storage_.get() + (kReadAlignment - base % kReadAlignment) % kReadAlignment;
-  for (std::size_t i = 0; i + 1 < used; ++i) {
-    buffers_[i].block = first + i * stride;
-  }
-  buffers_[kBuffers].block = first + (used - 1) * stride;
+      blockCount_((total + blockSize - 1) / blockSize),
+      callersBuffer_(blockCount_ > 0 ? blockSize : 0) {
   file_.AdviseSequential();
   if (blockCount_ > 1) {
     reader_ = std::thread([this] { ReadAhead(); });
@@ -39,34 +36,32 @@ BlockReader::~BlockReader() {
   }
 }
 
-std::span<unsigned char> BlockReader::NextBlock() {
-  // The block before this one is done with; its buffer may take a block ahead.
+std::size_t BlockReader::NextBlock() {
+  // The block before this one is done with; its slot may take a block ahead.
   Release(nextBlock_);
   const std::uint64_t index = nextBlock_++;
-  std::size_t slot = index % kBuffers;
+  std::size_t slot = index % kAhead;
   std::uint64_t claimed = 0;
-  while (buffers_[slot].holds != index + 1) {
-    if (Claim(index + kBuffers, claimed)) {
-      Read(claimed, claimed % kBuffers);
-    } else if (!IsReadSoon(index)) {
-      // The reading thread has most likely lost its core in the middle of this block: read it
+  while (slots_[slot].holds != index + 1) {
+    if (Claim(index + kAhead, claimed)) {
+      Do(claimed, claimed % kAhead, callersBuffer_);
+    } else if (!IsDoneSoon(index)) {
+      // The reading thread has most likely lost its core in the middle of this block: do it
       // again rather than wait for the thread to come back.
-      slot = kBuffers;
-      Read(index, slot);
+      slot = kAhead;
+      Do(index, slot, callersBuffer_);
     }
   }
-  const Buffer& buffer = buffers_[slot];
-  if (buffer.error) {
-    std::rethrow_exception(buffer.error);
+  if (slots_[slot].error) {
+    std::rethrow_exception(slots_[slot].error);
   }
-  slot_ = slot;
-  return {buffer.block, buffer.size};
+  return slot;
 }
 
 bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
   index = unclaimed_;
   while (index < std::min(limit, blockCount_) &&
-         buffers_[index % kBuffers].holds == (index < kBuffers ? 0 : index - kBuffers + 1)) {
+         slots_[index % kAhead].holds == (index < kAhead ? 0 : index - kAhead + 1)) {
     if (unclaimed_.compare_exchange_weak(index, index + 1)) {
       return true;
     }
@@ -74,29 +69,27 @@ bool BlockReader::Claim(std::uint64_t limit, std::uint64_t& index) {
   return false;
 }
 
-bool BlockReader::Read(std::uint64_t index, std::size_t slot) {
-  Buffer& buffer = buffers_[slot];
-  buffer.error = nullptr;
+bool BlockReader::Do(std::uint64_t index, std::size_t slot, const Buffer& buffer) {
+  Slot& done = slots_[slot];
+  done.error = nullptr;
   try {
     const std::uint64_t offset = index * blockSize_;
-    buffer.size = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize_, total_ - offset));
-    const std::span block(buffer.block, buffer.size);
+    const std::span block(buffer.data(), static_cast<std::size_t>(
+                                             std::min<std::uint64_t>(blockSize_, total_ - offset)));
     const std::size_t got = ReadFully(file_, static_cast<std::int64_t>(offset), block);
     std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), 0);
-    if (examine_) {
-      examine_(slot, index, block);
-    }
+    examine_(slot, index, block);
   } catch (...) {
-    buffer.error = std::current_exception();
+    done.error = std::current_exception();
   }
-  const bool read = !buffer.error;
-  // From here on the caller may take the buffer.
-  buffer.holds = index + 1;
-  return read;
+  const bool ok = !done.error;
+  // From here on the caller may take the slot.
+  done.holds = index + 1;
+  return ok;
 }
 
-bool BlockReader::IsReadSoon(std::uint64_t index) const {
-  const std::atomic<std::uint64_t>& holds = buffers_[index % kBuffers].holds;
+bool BlockReader::IsDoneSoon(std::uint64_t index) const {
+  const std::atomic<std::uint64_t>& holds = slots_[index % kAhead].holds;
   for (int spin = 0; spin < 100; ++spin) {
     if (holds == index + 1) {
       return true;
@@ -119,18 +112,19 @@ void BlockReader::Release(std::uint64_t count) {
 }
 
 void BlockReader::ReadAhead() {
+  const Buffer buffer(blockSize_);
   std::uint64_t index = 0;
   while (!stop_) {
-    if (Claim(released_ + kBuffers, index)) {
-      if (!Read(index, index % kBuffers)) {
+    if (Claim(released_ + kAhead, index)) {
+      if (!Do(index, index % kAhead, buffer)) {
         return;
       }
     } else if (unclaimed_ >= blockCount_) {
       return;
     } else {
-      // Every buffer holds a block the caller has not finished with. Sleep until half of them
+      // Every slot holds a block the caller has not finished with. Sleep until half of them
       // are free, so that the caller wakes this thread once per few blocks, not for each.
-      const std::uint64_t count = unclaimed_ - kBuffers / 2;
+      const std::uint64_t count = unclaimed_ - kAhead / 2;
       readerAwaits_ = count;
       std::unique_lock lock(mutex_);
       readerWakes_.wait(lock, [&] { return released_ >= count || stop_; });

@@ -55,8 +55,7 @@ class PickedRecordScanner {
       if (reader_.AtEnd()) {
         return nullptr;
       }
-      reader_.NextBlock();
-      const std::vector<Entry>& entries = found_[reader_.Slot()];
+      const std::vector<Entry>& entries = found_[reader_.NextBlock()];
       next_ = entries.data();
       end_ = entries.data() + entries.size();
     }

@@ -3,9 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
+#include "cli/ListingLine.h"
 #include "data/LookUpProduct.h"
 #include "data/PickedRecordScanner.h"
 #include "data/Records.h"
@@ -149,6 +151,26 @@ void ProductSearchOfMemoryFile(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
 }
 BENCHMARK(ProductSearchOfMemoryFile)->UseRealTime();
+
+// The listing of 120,000 receipts, as a search by a common product gives it.
+void ListingOfManyReceipts(benchmark::State& state) {
+  std::deque<kuitti::ReceiptHit> hits(120000);
+  for (std::size_t i = 0; i < hits.size(); ++i) {
+    const std::string voucher = std::to_string(100000 + i % 900000);
+    std::copy(voucher.begin(), voucher.end(), hits[i].voucher.begin());
+    hits[i].saleTime = 45000 + static_cast<double>(i) / 400;
+    hits[i].total = kuitti::Currency::FromRaw(static_cast<std::int64_t>(i) * 3721);
+  }
+  for (auto _ : state) {
+    std::size_t bytes = 0;
+    kuitti::WriteListing(
+        hits, ",", [&bytes](const std::string& lines) { bytes += lines.size(); },
+        static_cast<std::size_t>(state.range(0)));
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(hits.size()));
+}
+BENCHMARK(ListingOfManyReceipts)->Arg(16384)->Arg(65536)->Arg(1000000)->UseRealTime();
 
 // A whole copy of a voucher with one item row: the frame, the row with its lookup, the
 // summary; everything but the scan of a large file.

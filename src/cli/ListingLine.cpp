@@ -23,8 +23,9 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
   }
   // Put together here and appended at once, as a search may list a hundred thousand receipts.
   constexpr std::string_view kGap = "  ";
+  constexpr std::size_t kLongestAmount = 64;  // the longest total with any separator
   char line[1 + std::tuple_size_v<decltype(hit.voucher)> + layout::kVoucherSuffix.size() +
-            kLongestDateText + kTimeTextLength + 3 * kGap.size() + layout::kTotalsAmountWidth];
+            kLongestDateText + kTimeTextLength + 3 * kGap.size() + kLongestAmount];
   char* at = line;
   *at++ = 'M';
   // Printable ASCII stands for itself, as in nearly every voucher number.
@@ -42,15 +43,23 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
   at = std::copy(kGap.begin(), kGap.end(), at);
   at = std::fill_n(
       at, layout::kTotalsAmountWidth - std::min(amountLength, layout::kTotalsAmountWidth), ' ');
-  lines.append(line, static_cast<std::size_t>(at - line));
-  lines += amount;
+  if (amount.size() <= kLongestAmount) {
+    at = std::copy(amount.begin(), amount.end(), at);
+    lines.append(line, static_cast<std::size_t>(at - line));
+  } else {
+    lines.append(line, static_cast<std::size_t>(at - line));
+    lines += amount;
+  }
 }
 
 void WriteListing(const std::deque<ReceiptHit>& hits, std::string_view decimalSeparator,
                   const std::function<void(const std::string&)>& write, std::size_t partHits) {
+  // About the longest line, so that a part's text is allocated once.
+  constexpr std::size_t kLineBytes = 64;
   const auto format = [&](std::size_t from, std::string& lines) {
-    lines.clear();
     const std::size_t to = std::min(hits.size(), from + partHits);
+    lines.clear();
+    lines.reserve((to - from) * kLineBytes);
     for (std::size_t i = from; i < to; ++i) {
       AppendListingLine(lines, hits[i], decimalSeparator);
       lines += '\n';

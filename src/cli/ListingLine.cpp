@@ -23,7 +23,8 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
   }
   // Put together here and appended at once, as a search may list a hundred thousand receipts.
   constexpr std::string_view kGap = "  ";
-  constexpr std::size_t kLongestAmount = 64;  // the longest total with any separator
+  // The total is at most that many characters by now, each of up to four bytes.
+  constexpr std::size_t kLongestAmount = 4 * layout::kTotalsAmountWidth;
   char line[1 + std::tuple_size_v<decltype(hit.voucher)> + layout::kVoucherSuffix.size() +
             kLongestDateText + kTimeTextLength + 3 * kGap.size() + kLongestAmount];
   char* at = line;
@@ -43,13 +44,8 @@ void AppendListingLine(std::string& lines, const ReceiptHit& hit,
   at = std::copy(kGap.begin(), kGap.end(), at);
   at = std::fill_n(
       at, layout::kTotalsAmountWidth - std::min(amountLength, layout::kTotalsAmountWidth), ' ');
-  if (amount.size() <= kLongestAmount) {
-    at = std::copy(amount.begin(), amount.end(), at);
-    lines.append(line, static_cast<std::size_t>(at - line));
-  } else {
-    lines.append(line, static_cast<std::size_t>(at - line));
-    lines += amount;
-  }
+  at = std::copy(amount.begin(), amount.end(), at);
+  lines.append(line, static_cast<std::size_t>(at - line));
 }
 
 void WriteListing(const std::deque<ReceiptHit>& hits, std::string_view decimalSeparator,

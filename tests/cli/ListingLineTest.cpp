@@ -46,6 +46,12 @@ TEST(ListingLine, TheLineShowsEachPartAsTheCopyDoes) {
             5,
             "\u00b7",
             "M000002-001  27.03.2025  12:00:00         0\u00b700"},
+           // A separator longer than any locale's: the total keeps its last 11 characters.
+           {{'0', '0', '0', '0', '0', '3'},
+            123456789000LL,
+            "\u00b7\u00b7\u00b7\u00b7\u00b7\u00b7\u00b7\u00b7\u00b7\u00b7",
+            "M000003-001  27.03.2025  12:00:00  \u00b7\u00b7\u00b7\u00b7\u00b7\u00b7\u00b7"
+            "\u00b7\u00b790"},
        }) {
     ReceiptHit hit;
     hit.voucher = c.voucher;

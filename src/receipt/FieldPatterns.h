@@ -61,6 +61,14 @@ class FieldPatterns {
     }
     return found;
   }
+  // Whether some pattern starts with the word: true at least for every field it Contains.
+  bool ContainsFirstWord(typename FieldKey<Width>::Word first) const {
+    bool found = false;
+    for (const FieldKey<Width>& pattern : keys_) {
+      found |= pattern.first == first;
+    }
+    return found;
+  }
 
  private:
   std::vector<FieldKey<Width>> keys_;

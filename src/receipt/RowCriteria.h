@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "data/Records.h"
@@ -68,11 +69,13 @@ class RowCriteria {
   // For a search with a product, a first test without a branch, true at least for every row
   // that MayMatter: totals and item rows alternate irregularly, so a branch on which a row is
   // would often be mispredicted.
+  // Only the code's first word is read: one load a row.
   bool MayMatterAtFirstSight(const unsigned char* row) const {
     using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;
-    const Code code = Code::Of(row + ReceiptRowRecord::kProductCode.offset);
-    const bool blank = code == Code::Filled(' ');
-    const bool product = product_.Contains(code);
+    Code::Word first;
+    std::memcpy(&first, row + ReceiptRowRecord::kProductCode.offset, sizeof first);
+    const bool blank = first == Code::Filled(' ').first;
+    const bool product = product_.ContainsFirstWord(first);
     return blank | product;
   }
 

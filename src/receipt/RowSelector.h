@@ -69,10 +69,14 @@ class RowSelector {
     const Head voucher = *voucher_;
     constexpr auto kFour = static_cast<std::ptrdiff_t>(4 * kLength);
     while (row != end) {
-      while (end - row >= kFour &&
-             ((Heads(row) == voucher) | (Heads(row + kLength) == voucher) |
-              (Heads(row + 2 * kLength) == voucher) | (Heads(row + 3 * kLength) == voucher)) == 0) {
-        row += kFour;
+      for (; end - row >= kFour; row += kFour) {
+        const Head first = Heads(row);
+        const Head second = Heads(row + kLength);
+        const Head third = Heads(row + 2 * kLength);
+        const Head fourth = Heads(row + 3 * kLength);
+        if ((first == voucher) | (second == voucher) | (third == voucher) | (fourth == voucher)) {
+          break;
+        }
       }
       const unsigned char* const four = end - row > kFour ? row + kFour : end;
       for (; row != four; row += kLength) {

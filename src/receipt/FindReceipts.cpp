@@ -37,15 +37,34 @@ void Pick(const unsigned char* row, std::vector<PickedRow>& picked) {
   kept.hasProduct = !RowCriteria::IsTotalsRow(row);
 }
 
-// Picks, from the rows of a block, those that `test` passes.
-template <typename Test>
-PickedRecordScanner<PickedRow>::Pick RowsThat(Test test) {
-  return [test](std::span<const unsigned char> rows, std::int64_t, std::vector<PickedRow>& picked) {
-    // Rows that meet a day come in runs, and those of a total or a number are few: the branch
-    // on each row is well predicted.
-    for (std::size_t offset = 0; offset < rows.size(); offset += ReceiptRowRecord::kLength) {
-      if (test(rows.data() + offset)) {
-        Pick(rows.data() + offset, picked);
+// Picks, from the rows of a block, those that `test` passes, looking first at four rows at a
+// time with `glance`, a test of one field without a branch that passes at least every row
+// `test` passes. Rows that meet a day come in runs, and those of a total or a number are few:
+// the one branch per four rows is well predicted, and the reads of many rows are under way at
+// once.
+template <typename Glance, typename Test>
+PickedRecordScanner<PickedRow>::Pick FourRowsAtATime(Glance glance, Test test) {
+  return [glance, test](std::span<const unsigned char> rows, std::int64_t,
+                        std::vector<PickedRow>& picked) {
+    constexpr std::size_t kLength = ReceiptRowRecord::kLength;
+    const unsigned char* row = rows.data();
+    const unsigned char* const end = rows.data() + rows.size();
+    for (; end - row >= static_cast<std::ptrdiff_t>(4 * kLength); row += 4 * kLength) {
+      const bool first = glance(row);
+      const bool second = glance(row + kLength);
+      const bool third = glance(row + 2 * kLength);
+      const bool fourth = glance(row + 3 * kLength);
+      if (first | second | third | fourth) {
+        for (const unsigned char* one = row; one != row + 4 * kLength; one += kLength) {
+          if (test(one)) {
+            Pick(one, picked);
+          }
+        }
+      }
+    }
+    for (; row != end; row += kLength) {
+      if (test(row)) {
+        Pick(row, picked);
       }
     }
   };
@@ -136,7 +155,9 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       test.WantsProduct()
           ? RowsThat([&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); },
                      mayMatter)
-          : RowsThat(mayMatter),
+          : FourRowsAtATime(
+                [&test](const unsigned char* row) { return test.MeetsAtFirstSight(row); },
+                mayMatter),
       [&](const PickedRow& row) {
         if (!test.WantsProduct()) {
           Add(result, row.receipt, limit);
@@ -154,14 +175,15 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
       });
   if (decidedTooEarly) {
     result = SearchResult();
-    ForEachPickedRow(rows, count, RowsThat([&test](const unsigned char* row) {
-                       return test.MeetsRowCriteria(row);
-                     }),
-                     [&](const PickedRow& row) {
-                       if (((*vouchers)[row.receipt.voucher.data()] & kHasProduct) != 0) {
-                         Add(result, row.receipt, limit);
-                       }
-                     });
+    ForEachPickedRow(
+        rows, count,
+        FourRowsAtATime([&test](const unsigned char* row) { return test.MeetsAtFirstSight(row); },
+                        [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); }),
+        [&](const PickedRow& row) {
+          if (((*vouchers)[row.receipt.voucher.data()] & kHasProduct) != 0) {
+            Add(result, row.receipt, limit);
+          }
+        });
   }
   PutInFileOrder(result);
   return result;

@@ -56,6 +56,24 @@ class RowCriteria {
     return IsTotalsRow(row) && IsRendered(row);
   }
 
+  // A first look at one field without a branch, true at least for every row that
+  // MeetsRowCriteria: the number's field where a number is asked for, else the total, else the
+  // day, else whether it is a totals row.
+  bool MeetsAtFirstSight(const unsigned char* row) const {
+    if (wantsNumber_) {
+      return number_.Contains(row + ReceiptRowRecord::kVoucherNumber.offset);
+    }
+    if (hasTotal_) {
+      const std::int64_t price = Price(row);
+      return (price >= lowestTotal_) & (price <= highestTotal_);
+    }
+    if (hasDays_) {
+      const double saleTime = SaleTime(row);
+      return (saleTime >= fromDay_) & (saleTime < dayAfterTo_);
+    }
+    return IsTotalsRow(row);
+  }
+
   // Whether a scan acts on the row at all: an item row with the product, or a row that meets
   // the row criteria. The test of every row, so a scan that passes only these on decides
   // nothing twice over the rest.

@@ -222,6 +222,47 @@ TEST(ReceiptSearchByProduct, VouchersAcrossTheBlocksOfALargeFileCountAsInOneFile
 }
 
 // Every way a voucher field can hold a number: zeros in front, spaces on either side.
+// A receipt that meets each criterion, in every place among rows that do not: the scan
+// looks at four rows at a time, so a hit must be found in each place of a four and among the
+// rows left after the last whole four.
+TEST(ReceiptSearchPlaces, AHitIsFoundInEveryPlaceAmongOtherRows) {
+  const std::vector<std::pair<const char*, SearchCriteria>> criteria = {
+      {"number", {.number = "123456"}},
+      {"total", {.total = Amount("20,19")}},
+      {"day", {.fromDay = Day("27.03.2025"), .toDay = Day("27.03.2025")}},
+      {"none", {}},
+  };
+  for (const auto& [name, criterion] : criteria) {
+    for (std::size_t count = 1; count <= 10; ++count) {
+      for (std::size_t place = 0; place < count; ++place) {
+        std::vector<Row> rows;
+        for (std::size_t i = 0; i < count; ++i) {
+          if (i == place) {
+            rows.push_back(
+                {.voucher = "123456", .saleTime = k27March2025 + 0.5, .priceRaw = 201900});
+          } else {
+            // Other vouchers' item rows, and for all but the search without criteria,
+            // totals rows that miss the criterion.
+            rows.push_back({.kind = name == std::string("none") ? "I" : "M",
+                            .voucher = "654321",
+                            .saleTime = k27March2025 + 3,
+                            .productCode = name == std::string("none") ? "6410000000011" : "",
+                            .priceRaw = 99900});
+          }
+        }
+        DataDirectory directory;
+        directory.WriteRows(rows);
+        const SearchResult result =
+            FindReceipts(directory.DataPath(), SystemFileSystem(), criterion);
+        ASSERT_EQ(result.matched, 1) << name << ": " << count << " rows, the hit at " << place;
+        EXPECT_EQ(ListingLine(result.hits.front(), ","),
+                  "M123456-001  27.03.2025  12:00:00        20,19")
+            << name << ": " << count << " rows, the hit at " << place;
+      }
+    }
+  }
+}
+
 TEST(ReceiptSearchByNumber, TheFieldsThatShowTheNumber) {
   const std::vector<std::string> fields = {"000100", "  100 ", "100   ", " 0100 ",
                                            "0 100 ", "1000  ", "000000", "   0  ",

@@ -91,16 +91,11 @@ std::u16string Utf16FromUtf8(std::string_view text) {
   if (text.starts_with(kByteOrderMark)) {
     text.remove_prefix(kByteOrderMark.size());
   }
+  // Whole text, no piece to follow: a broken or cut sequence's bytes each stand for one U+FFFD,
+  // as in the project's own decoder.
   std::u16string out;
-  while (!text.empty()) {
-    const int length = DecodeSequence(text, out);
-    // With no piece to follow, a cut sequence is as broken as any.
-    if (length < 0) {
-      out += kReplacement;
-      text.remove_prefix(1);
-    } else {
-      text.remove_prefix(length);
-    }
+  for (const char32_t character : DecodeUtf8(text)) {
+    AppendUtf16(out, character);
   }
   return out;
 }

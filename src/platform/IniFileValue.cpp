@@ -23,7 +23,8 @@ bool IsAsciiSpace(Char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-std::string_view Trimmed(std::string_view text) {
+template <typename Char>
+std::basic_string_view<Char> Trimmed(std::basic_string_view<Char> text) {
   while (!text.empty() && IsAsciiSpace(text.front())) {
     text.remove_prefix(1);
   }
@@ -50,12 +51,7 @@ bool EqualsAsciiIgnoringCase(std::string_view text, std::string_view lowerCase) 
 // QString::toUShort(&ok, 16) of the digits after "%" or "%U": ASCII white space around them, a
 // "+" and a "0x" are allowed.
 std::optional<char16_t> HexCode(std::u16string_view digits) {
-  while (!digits.empty() && IsAsciiSpace(digits.front())) {
-    digits.remove_prefix(1);
-  }
-  while (!digits.empty() && IsAsciiSpace(digits.back())) {
-    digits.remove_suffix(1);
-  }
+  digits = Trimmed(digits);
   if (digits.starts_with(u'+')) {
     digits.remove_prefix(1);
   }

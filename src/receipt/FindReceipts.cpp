@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <array>
 #include <new>
-#include <optional>
 #include <utility>
 
 #include "data/CodePage.h"
@@ -9,32 +8,38 @@
 #include "data/PickedRecordScanner.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
+#include "data/RecordsDone.h"
 #include "data/RuntimeError.h"
 #include "data/Utf8.h"
+#include "receipt/ProductVouchers.h"
 #include "receipt/ReceiptLayout.h"
 #include "receipt/ReceiptSearch.h"
 #include "receipt/RowCriteria.h"
-#include "receipt/VoucherMarks.h"
 
 namespace kuitti {
 namespace {
 
-// What the scan keeps of a row it acts on: a totals row that meets the row criteria, as the
-// receipt it would list, or an item row with the product, for its voucher.
+// What the scan keeps of a totals row that meets the row criteria: the receipt it would list,
+// and whether it is known to be listed; when a product is asked for, one that is not is
+// decided as it is visited.
 struct PickedRow {
   ReceiptHit receipt;
-  bool hasProduct = false;
+  bool isHit = false;
 };
 
 // Kept field by field where it stays: a copy put together first would be read back whole
 // before its parts are written, and wait for them.
-void Pick(const unsigned char* row, std::vector<PickedRow>& picked) {
+void Pick(const unsigned char* row, bool isHit, std::vector<PickedRow>& picked) {
   PickedRow& kept = picked.emplace_back();
   std::copy_n(row + ReceiptRowRecord::kVoucherNumber.offset, kept.receipt.voucher.size(),
               kept.receipt.voucher.begin());
   kept.receipt.saleTime = RowCriteria::SaleTime(row);
   kept.receipt.total = Currency::FromRaw(RowCriteria::Price(row));
-  kept.hasProduct = !RowCriteria::IsTotalsRow(row);
+  kept.isHit = isHit;
+}
+
+const unsigned char* VoucherOf(const unsigned char* row) {
+  return row + ReceiptRowRecord::kVoucherNumber.offset;
 }
 
 // Picks, from the rows of a block, those that `test` passes, looking first at four rows at a
@@ -57,45 +62,59 @@ PickedRecordScanner<PickedRow>::Pick FourRowsAtATime(Glance glance, Test test) {
       if (first | second | third | fourth) {
         for (const unsigned char* one = row; one != row + 4 * kLength; one += kLength) {
           if (test(one)) {
-            Pick(one, picked);
+            Pick(one, false, picked);
           }
         }
       }
     }
     for (; row != end; row += kLength) {
       if (test(row)) {
-        Pick(row, picked);
+        Pick(row, false, picked);
       }
     }
   };
 }
 
-// Picks, from the rows of a block, those that pass `rough`, a first look at every row without
-// a branch, and then `test`. The offsets are noted with no call, no branch and no byte
-// stored, so that the compiler keeps the criteria in registers; then what is kept of the rows
-// is made. A chunk of rows at a time, so the offsets stay in the nearest cache and the rows
-// are still near when tested.
-template <typename Rough, typename Test>
-PickedRecordScanner<PickedRow>::Pick RowsThat(Rough rough, Test test) {
-  return [rough, test](std::span<const unsigned char> rows, std::int64_t,
-                       std::vector<PickedRow>& picked) {
+// For a search with a product, marks the vouchers of the block's item rows with the product
+// and picks its totals rows that meet the row criteria. Every row is first looked at without
+// a branch; the offsets of those that pass are noted with no call, no branch and no byte
+// stored, so that the compiler keeps the criteria in registers, a chunk of rows at a time, so
+// that the offsets stay in the nearest cache and the rows are still near when tested. Once
+// every block before has been marked, nearly always by the block's first chunks, the totals
+// rows are decided here and only the hits are picked; before, all of them are, to be decided
+// in file order.
+PickedRecordScanner<PickedRow>::Pick ProductRows(const RowCriteria& test, ProductVouchers& vouchers,
+                                                 RecordsDone& marked) {
+  return [&test, &vouchers, &marked](std::span<const unsigned char> rows, std::int64_t first,
+                                     std::vector<PickedRow>& picked) {
     constexpr std::size_t kLength = ReceiptRowRecord::kLength;
     constexpr std::size_t kChunkRows = 1024;
     std::array<std::uint32_t, kChunkRows> offsets;
+    bool decidable = false;
     for (std::size_t chunk = 0; chunk < rows.size(); chunk += kChunkRows * kLength) {
       const std::size_t end = std::min(rows.size(), chunk + kChunkRows * kLength);
       std::size_t candidates = 0;
       for (std::size_t offset = chunk; offset < end; offset += kLength) {
         offsets[candidates] = static_cast<std::uint32_t>(offset);
-        candidates += rough(rows.data() + offset);
+        candidates += test.MayMatterAtFirstSight(rows.data() + offset);
       }
+      decidable = decidable || marked.AllDoneBefore(first);
       for (std::size_t i = 0; i < candidates; ++i) {
         const unsigned char* row = rows.data() + offsets[i];
-        if (test(row)) {
-          Pick(row, picked);
+        if (!RowCriteria::IsTotalsRow(row)) {
+          if (test.HasProduct(row)) {
+            vouchers.MarkProduct(VoucherOf(row));
+          }
+        } else if (test.MeetsRowCriteria(row)) {
+          if (!decidable) {
+            Pick(row, false, picked);
+          } else if (vouchers.DecideTotalsRow(VoucherOf(row))) {
+            Pick(row, true, picked);
+          }
         }
       }
     }
+    marked.MarkDone(first, static_cast<std::int64_t>(rows.size() / kLength));
   };
 }
 
@@ -139,51 +158,30 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   const RowCriteria test(criteria);
   const std::int32_t count = RecordCount(rows, ReceiptRowRecord::kLength);
   SearchResult result;
-  constexpr VoucherMarks::Marks kHasProduct = 1;
-  // A totals row that met every other criterion before any row with the product.
-  constexpr VoucherMarks::Marks kTotalsWithoutProduct = 2;
-  // Its table of a million marks is made only for a product: clearing it would be most of
-  // the search of a small file.
-  std::optional<VoucherMarks> vouchers;
-  if (test.WantsProduct()) {
-    vouchers.emplace();
+  const auto meets = [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); };
+  const auto atFirstSight = [&test](const unsigned char* row) {
+    return test.MeetsAtFirstSight(row);
+  };
+  if (!test.WantsProduct()) {
+    ForEachPickedRow(rows, count, FourRowsAtATime(atFirstSight, meets),
+                     [&](const PickedRow& row) { Add(result, row.receipt, limit); });
+    PutInFileOrder(result);
+    return result;
   }
-  bool decidedTooEarly = false;
-  const auto mayMatter = [&test](const unsigned char* row) { return test.MayMatter(row); };
-  ForEachPickedRow(
-      rows, count,
-      test.WantsProduct()
-          ? RowsThat([&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); },
-                     mayMatter)
-          : FourRowsAtATime(
-                [&test](const unsigned char* row) { return test.MeetsAtFirstSight(row); },
-                mayMatter),
-      [&](const PickedRow& row) {
-        if (!test.WantsProduct()) {
-          Add(result, row.receipt, limit);
-          return;
-        }
-        VoucherMarks::Marks& marks = (*vouchers)[row.receipt.voucher.data()];
-        if (row.hasProduct) {
-          decidedTooEarly = decidedTooEarly || (marks & kTotalsWithoutProduct) != 0;
-          marks |= kHasProduct;
-        } else if ((marks & kHasProduct) != 0) {
-          Add(result, row.receipt, limit);
-        } else {
-          marks |= kTotalsWithoutProduct;
-        }
-      });
-  if (decidedTooEarly) {
+  ProductVouchers vouchers;
+  RecordsDone marked;
+  ForEachPickedRow(rows, count, ProductRows(test, vouchers, marked), [&](const PickedRow& row) {
+    if (row.isHit || vouchers.DecideTotalsRow(row.receipt.voucher.data())) {
+      Add(result, row.receipt, limit);
+    }
+  });
+  if (vouchers.DecidedTooEarly()) {
     result = SearchResult();
-    ForEachPickedRow(
-        rows, count,
-        FourRowsAtATime([&test](const unsigned char* row) { return test.MeetsAtFirstSight(row); },
-                        [&test](const unsigned char* row) { return test.MeetsRowCriteria(row); }),
-        [&](const PickedRow& row) {
-          if (((*vouchers)[row.receipt.voucher.data()] & kHasProduct) != 0) {
-            Add(result, row.receipt, limit);
-          }
-        });
+    ForEachPickedRow(rows, count, FourRowsAtATime(atFirstSight, meets), [&](const PickedRow& row) {
+      if (vouchers.DecideTotalsRow(row.receipt.voucher.data())) {
+        Add(result, row.receipt, limit);
+      }
+    });
   }
   PutInFileOrder(result);
   return result;

@@ -74,19 +74,9 @@ class RowCriteria {
     return IsTotalsRow(row);
   }
 
-  // Whether a scan acts on the row at all: an item row with the product, or a row that meets
-  // the row criteria. The test of every row, so a scan that passes only these on decides
-  // nothing twice over the rest.
-  bool MayMatter(const unsigned char* row) const {
-    if (wantsProduct_ && !IsTotalsRow(row)) {
-      return HasProduct(row);
-    }
-    return MeetsRowCriteria(row);
-  }
-
-  // For a search with a product, a first test without a branch, true at least for every row
-  // that MayMatter: totals and item rows alternate irregularly, so a branch on which a row is
-  // would often be mispredicted.
+  // For a search with a product, a first test without a branch, true at least for every item
+  // row with the product and every totals row: totals and item rows alternate irregularly, so
+  // a branch on which a row is would often be mispredicted.
   // Only the code's first word is read: one load a row.
   bool MayMatterAtFirstSight(const unsigned char* row) const {
     using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;

@@ -177,13 +177,13 @@ TEST(ReceiptSearchByProduct, RowsBeforeAndAfterTheTotalsRowCount) {
 }
 
 // Files of thousands of rows are read and tested in blocks on two threads; the vouchers whose
-// rows fall on both sides of a block's edge, and a product row far after its totals row, must
-// count as in a file read row by row.
+// rows fall on both sides of a block's edge, and product rows far after their totals rows,
+// must count as in a file read row by row. Vouchers of six digits and others are kept apart.
 TEST(ReceiptSearchByProduct, VouchersAcrossTheBlocksOfALargeFileCountAsInOneFile) {
   const std::string code = "6410000000011";
   const auto voucher = [](int n) {
     std::string digits = std::to_string(n);
-    return std::string(6 - digits.size(), '0') + digits;
+    return std::string(6 - digits.size(), n % 5 == 1 ? 'K' : '0') + digits;
   };
   for (const bool withALateProductRow : {false, true}) {
     std::vector<Row> rows;
@@ -196,10 +196,11 @@ TEST(ReceiptSearchByProduct, VouchersAcrossTheBlocksOfALargeFileCountAsInOneFile
     }
     if (withALateProductRow) {
       rows.push_back({.voucher = voucher(1), .productCode = code});
+      rows.push_back({.voucher = voucher(2), .productCode = code});
     }
     std::vector<std::string> expected;
     for (int n = 1; n <= 400; ++n) {
-      if (n % 7 == 0 || (withALateProductRow && n == 1)) {
+      if (n % 7 == 0 || (withALateProductRow && n <= 2)) {
         expected.push_back(voucher(n));
       }
     }

@@ -164,7 +164,7 @@ void ListingOfManyReceipts(benchmark::State& state) {
   for (auto _ : state) {
     std::size_t bytes = 0;
     kuitti::WriteListing(
-        hits, ",", [&bytes](const std::string& lines) { bytes += lines.size(); },
+        hits, ",", [&bytes](std::string_view lines) { bytes += lines.size(); },
         static_cast<std::size_t>(state.range(0)));
     benchmark::DoNotOptimize(bytes);
   }

@@ -86,7 +86,7 @@ int ListReceipts(const std::string& dataPath, bool pathFromSetting,
       return kNoneFound;
     }
     WriteListing(result.hits, RegionalNumberFormat().decimalSeparator,
-                 [](const std::string& lines) { WriteOutput(lines); });
+                 [](std::string_view lines) { WriteOutput(lines); });
     return FlushOutput() ? kListed : kFailed;
   } catch (const RuntimeError& error) {
     WriteError(FetchErrorReport(error, dataPath, pathFromSetting) + "\n");

@@ -71,41 +71,47 @@ Currency Currency::RoundedToCents() const {
 }
 
 std::string Currency::AmountText(std::string_view decimalSeparator) const {
-  std::string text;
-  AppendAmountText(text, decimalSeparator);
+  std::string text(kLongestAmountDigits + decimalSeparator.size(), '\0');
+  text.resize(static_cast<std::size_t>(PutAmountText(text.data(), decimalSeparator) - text.data()));
   return text;
 }
 
-void Currency::AppendAmountText(std::string& text, std::string_view decimalSeparator) const {
-  std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
-  // Put together from the end and appended at once: a search may list a hundred thousand.
-  constexpr std::size_t kLongestSeparator = 8;
-  char shown[1 + 20 + kLongestSeparator];  // a sign, at most 20 digits
-  char* const end = shown + sizeof shown;
-  char* first = end;
-  const auto put = [&first](std::uint64_t digit) { *--first = static_cast<char>('0' + digit); };
-  put(hundredths % 10);
-  put(hundredths / 10 % 10);
-  hundredths /= 100;
-  if (decimalSeparator.size() <= kLongestSeparator) {
-    first -= decimalSeparator.size();
-    std::copy(decimalSeparator.begin(), decimalSeparator.end(), first);
+namespace {
+
+// The digits of a whole number, at least one.
+std::size_t DigitCount(std::uint64_t value) {
+  std::size_t count = 1;
+  for (; value >= 10; value /= 10) {
+    ++count;
   }
-  do {
-    put(hundredths % 10);
-    hundredths /= 10;
-  } while (hundredths != 0);
+  return count;
+}
+
+}  // namespace
+
+std::size_t Currency::AmountTextLength(std::size_t separatorLength) const {
+  return (raw_ < 0 ? 1 : 0) + DigitCount((Magnitude(raw_) + 50) / 10000) + separatorLength + 2;
+}
+
+char* Currency::PutAmountText(char* at, std::string_view decimalSeparator) const {
+  const std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
   if (raw_ < 0) {
-    *--first = '-';
+    *at++ = '-';
   }
-  if (decimalSeparator.size() <= kLongestSeparator) {
-    text.append(first, static_cast<std::size_t>(end - first));
-  } else {  // a separator longer than any locale's goes between the parts
-    char* const decimals = end - 2;
-    text.append(first, static_cast<std::size_t>(decimals - first));
-    text += decimalSeparator;
-    text.append(decimals, 2);
+  // Each digit put in its place, without a copy whose length the compiler does not know:
+  // a search may list a hundred thousand totals.
+  std::uint64_t units = hundredths / 100;
+  const std::size_t digits = DigitCount(units);
+  for (std::size_t i = digits; i-- > 0; units /= 10) {
+    at[i] = static_cast<char>('0' + units % 10);
   }
+  at += digits;
+  for (const char byte : decimalSeparator) {
+    *at++ = byte;
+  }
+  *at++ = static_cast<char>('0' + hundredths / 10 % 10);
+  *at++ = static_cast<char>('0' + hundredths % 10);
+  return at;
 }
 
 std::string Currency::PlainText(std::string_view decimalSeparator) const {

@@ -35,8 +35,12 @@ class Currency {
   // The "0.00" form: rounded half away from zero to two decimals; every value below zero
   // keeps its minus sign, even one that rounds to zero.
   std::string AmountText(std::string_view decimalSeparator) const;
-  // The same appended, without a string of its own for each amount.
-  void AppendAmountText(std::string& text, std::string_view decimalSeparator) const;
+  // The same put at `at`, which has room for kLongestAmountDigits and the separator; returns
+  // the end of what it put. For a listing of a hundred thousand totals.
+  static constexpr std::size_t kLongestAmountDigits = 1 + 20;  // a sign and the digits
+  char* PutAmountText(char* at, std::string_view decimalSeparator) const;
+  // The characters of AmountText with a separator of `separatorLength` characters.
+  std::size_t AmountTextLength(std::size_t separatorLength) const;
   // Integer part and, only when there is a fraction, up to four decimals without trailing
   // zeros.
   std::string PlainText(std::string_view decimalSeparator) const;

@@ -91,9 +91,17 @@ char* PutTime(char* at, const Moment& moment) {
 
 }  // namespace
 
-char* PutDateAndTimeText(char* at, double dayValue, std::string_view between) {
+char* DateAndTimeWriter::Put(char* at, double dayValue, std::string_view between) {
   const Moment moment = ShownMoment(dayValue);
-  at = PutDate(at, moment, dayValue < 0);
+  const bool belowZero = dayValue < 0;
+  if (moment.wholeDays != wholeDays_ || belowZero != belowZero_) {
+    dateLength_ = static_cast<std::size_t>(PutDate(date_.data(), moment, belowZero) - date_.data());
+    wholeDays_ = moment.wholeDays;
+    belowZero_ = belowZero;
+  }
+  // The whole kept date is copied, a fixed length copied in place; only its own length counts.
+  std::copy(date_.begin(), date_.end(), at);
+  at += dateLength_;
   at = std::copy(between.begin(), between.end(), at);
   return PutTime(at, moment);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,11 +24,24 @@ std::string DateText(double dayValue);
 // "hh:mm:ss" of the fraction of the absolute value.
 std::string TimeText(double dayValue);
 
-// Both texts put at `at`, which has room for them, `between` them, from one rounding; returns
-// the end of what it put. For a listing of a hundred thousand lines.
 inline constexpr std::size_t kLongestDateText = 10;
 inline constexpr std::size_t kTimeTextLength = 8;
-char* PutDateAndTimeText(char* at, double dayValue, std::string_view between);
+
+// Puts DateText and TimeText of day value after day value, as a listing of a hundred thousand
+// receipts does. The hits come in file order, a day's together: the last date is kept rather
+// than worked out again.
+class DateAndTimeWriter {
+ public:
+  // Both texts put at `at`, which has room for the longest of them, `between` them, from one
+  // rounding; returns the end of what it put.
+  char* Put(char* at, double dayValue, std::string_view between);
+
+ private:
+  double wholeDays_ = -1;  // of the date kept; never a rounded absolute value
+  bool belowZero_ = false;
+  std::array<char, kLongestDateText> date_{};
+  std::size_t dateLength_ = 0;
+};
 
 // The least day value from which on DateText shows `day` (a day number as the whole part of
 // a day value counts) or a later day; 0 for a day of 0 or less. A value below zero shows no

@@ -77,7 +77,7 @@ TEST(ListingLine, TheListingHoldsEveryLineInOrderAPartAtATime) {
       }
       std::vector<std::string> parts;
       WriteListing(
-          hits, ",", [&](const std::string& lines) { parts.push_back(lines); }, partHits);
+          hits, ",", [&](std::string_view lines) { parts.emplace_back(lines); }, partHits);
       std::string written;
       for (const std::string& part : parts) {
         EXPECT_LE(std::count(part.begin(), part.end(), '\n'), static_cast<long>(partHits));

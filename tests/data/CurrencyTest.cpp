@@ -129,6 +129,10 @@ TEST(Currency, AmountTextRoundsHalfAwayFromZero) {
       {-49, "-0,00"},
       {9950, "1,00"},
       {-9950, "-1,00"},
+      // A digit more from the rounding.
+      {99949, "9,99"},
+      {99950, "10,00"},
+      {-99950, "-10,00"},
       {100000000, "10000,00"},
       {1234567891234, "123456789,12"},
       {kMax, "922337203685477,58"},
@@ -136,6 +140,8 @@ TEST(Currency, AmountTextRoundsHalfAwayFromZero) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Raw(c.raw).AmountText(","), c.text) << c.raw;
+    // Known before the text is made, for a listing's column.
+    EXPECT_EQ(Raw(c.raw).AmountTextLength(1), c.text.size()) << c.raw;
   }
   // Any separator a regional setting may hold, one longer than any locale's included.
   for (const std::string separator : {".", "\u00b7", "\u066b", "<decimal>", "<a long separator>"}) {

@@ -75,9 +75,9 @@ TEST(RightAligned, PadsOnTheLeftOrDropsLeadingCharacters) {
   }
 }
 
-std::string DateAndTimeText(double value) {
+std::string DateAndTimeText(DateAndTimeWriter& writer, double value) {
   char shown[kLongestDateText + 2 + kTimeTextLength];
-  return std::string(shown, PutDateAndTimeText(shown, value, "  "));
+  return std::string(shown, writer.Put(shown, value, "  "));
 }
 
 TEST(DateAndTimeText, DayValuesToTexts) {
@@ -105,6 +105,7 @@ TEST(DateAndTimeText, DayValuesToTexts) {
       // Below zero: year and month of the whole part of the absolute value; the time of the
       // fraction of the absolute value.
       {-0.25, "1899-12", "06:00:00"},
+      {0.25, "30.12.1899", "06:00:00"},
       {-1.75, "1899-12", "18:00:00"},
       {-36557.0, "2000-02", "00:00:00"},
       {-36556.99, "2000-01", "23:45:36"},
@@ -130,11 +131,17 @@ TEST(DateAndTimeText, DayValuesToTexts) {
       {-0.99999999, "1899-12", "00:00:00"},
       {-(2958465 + 86399.7 / 86400), "9999-12", "00:00:00"},
   };
+  // The listing's form, both from one rounding, by one writer for all values, which keeps
+  // the last date: in this order and the other way round.
+  DateAndTimeWriter forward;
   for (const Case& c : cases) {
     EXPECT_EQ(DateText(c.value), c.date) << c.value;
     EXPECT_EQ(TimeText(c.value), c.time) << c.value;
-    // The listing's form, both from one rounding.
-    EXPECT_EQ(DateAndTimeText(c.value), c.date + "  " + c.time) << c.value;
+    EXPECT_EQ(DateAndTimeText(forward, c.value), c.date + "  " + c.time) << c.value;
+  }
+  DateAndTimeWriter backward;
+  for (auto c = cases.rbegin(); c != cases.rend(); ++c) {
+    EXPECT_EQ(DateAndTimeText(backward, c->value), c->date + "  " + c->time) << c->value;
   }
 }
 
@@ -145,7 +152,8 @@ TEST(DateAndTimeText, ValuesPastTheCalendarOverflow) {
         2958465 + 86399.6 / 86400, std::nextafter(2958466.0, 0.0)}) {
     EXPECT_EQ(ErrorNumberOf([bad] { DateText(bad); }), 6) << bad;
     EXPECT_EQ(ErrorNumberOf([bad] { TimeText(bad); }), 6) << bad;
-    EXPECT_EQ(ErrorNumberOf([bad] { DateAndTimeText(bad); }), 6) << bad;
+    DateAndTimeWriter writer;
+    EXPECT_EQ(ErrorNumberOf([&writer, bad] { DateAndTimeText(writer, bad); }), 6) << bad;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -60,6 +61,18 @@ class FieldPatterns {
       found |= (pattern.first == key.first) & (pattern.last == key.last);
     }
     return found;
+  }
+  // The first word of every pattern, when they all share one.
+  std::optional<typename FieldKey<Width>::Word> SharedFirstWord() const {
+    if (keys_.empty()) {
+      return std::nullopt;
+    }
+    for (const FieldKey<Width>& pattern : keys_) {
+      if (pattern.first != keys_.front().first) {
+        return std::nullopt;
+      }
+    }
+    return keys_.front().first;
   }
   // Whether some pattern starts with the word: true at least for every field it Contains.
   bool ContainsFirstWord(typename FieldKey<Width>::Word first) const {

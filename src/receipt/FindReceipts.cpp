@@ -76,17 +76,17 @@ PickedRecordScanner<PickedRow>::Pick FourRowsAtATime(Glance glance, Test test) {
 }
 
 // For a search with a product, marks the vouchers of the block's item rows with the product
-// and picks its totals rows that meet the row criteria. Every row is first looked at without
-// a branch; the offsets of those that pass are noted with no call, no branch and no byte
-// stored, so that the compiler keeps the criteria in registers, a chunk of rows at a time, so
-// that the offsets stay in the nearest cache and the rows are still near when tested. Once
-// every block before has been marked, nearly always by the block's first chunks, the totals
-// rows are decided here and only the hits are picked; before, all of them are, to be decided
-// in file order.
-PickedRecordScanner<PickedRow>::Pick ProductRows(const RowCriteria& test, ProductVouchers& vouchers,
-                                                 RecordsDone& marked) {
-  return [&test, &vouchers, &marked](std::span<const unsigned char> rows, std::int64_t first,
-                                     std::vector<PickedRow>& picked) {
+// and picks its totals rows that meet the row criteria. Every row is first looked at by
+// `rough`, without a branch; the offsets of those that pass are noted with no call, no branch and
+// no byte stored, so that the compiler keeps the criteria in registers, a chunk of rows at a time,
+// so that the offsets stay in the nearest cache and the rows are still near when tested. Once every
+// block before has been marked, nearly always by the block's first chunks, the totals rows are
+// decided here and only the hits are picked; before, all of them are, to be decided in file order.
+template <typename Rough>
+PickedRecordScanner<PickedRow>::Pick ProductRows(Rough rough, const RowCriteria& test,
+                                                 ProductVouchers& vouchers, RecordsDone& marked) {
+  return [rough, &test, &vouchers, &marked](std::span<const unsigned char> rows, std::int64_t first,
+                                            std::vector<PickedRow>& picked) {
     constexpr std::size_t kLength = ReceiptRowRecord::kLength;
     constexpr std::size_t kChunkRows = 1024;
     std::array<std::uint32_t, kChunkRows> offsets;
@@ -96,7 +96,7 @@ PickedRecordScanner<PickedRow>::Pick ProductRows(const RowCriteria& test, Produc
       std::size_t candidates = 0;
       for (std::size_t offset = chunk; offset < end; offset += kLength) {
         offsets[candidates] = static_cast<std::uint32_t>(offset);
-        candidates += test.MayMatterAtFirstSight(rows.data() + offset);
+        candidates += rough(rows.data() + offset);
       }
       decidable = decidable || marked.AllDoneBefore(first);
       for (std::size_t i = 0; i < candidates; ++i) {
@@ -170,7 +170,19 @@ SearchResult Scan(RandomAccessFile& rows, const SearchCriteria& criteria, std::s
   }
   ProductVouchers vouchers;
   RecordsDone marked;
-  ForEachPickedRow(rows, count, ProductRows(test, vouchers, marked), [&](const PickedRow& row) {
+  const auto productRows = [&]() -> PickedRecordScanner<PickedRow>::Pick {
+    if (const auto word = test.ProductFirstWord()) {
+      return ProductRows(
+          [word = *word](const unsigned char* row) {
+            return RowCriteria::MayMatterAtFirstSight(row, word);
+          },
+          test, vouchers, marked);
+    }
+    return ProductRows(
+        [&test](const unsigned char* row) { return test.MayMatterAtFirstSight(row); }, test,
+        vouchers, marked);
+  };
+  ForEachPickedRow(rows, count, productRows(), [&](const PickedRow& row) {
     if (row.isHit || vouchers.DecideTotalsRow(row.receipt.voucher.data())) {
       Add(result, row.receipt, limit);
     }

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "data/Records.h"
@@ -18,6 +19,8 @@ namespace kuitti {
 // a range of stored values. Codes and digits are encoded once, up front.
 class RowCriteria {
  public:
+  using ProductWord = FieldKey<ReceiptRowRecord::kProductCode.width>::Word;
+
   explicit RowCriteria(const SearchCriteria& criteria);
 
   static bool IsRendered(const unsigned char* row) {
@@ -79,13 +82,18 @@ class RowCriteria {
   // a branch on which a row is would often be mispredicted.
   // Only the code's first word is read: one load a row.
   bool MayMatterAtFirstSight(const unsigned char* row) const {
-    using Code = FieldKey<ReceiptRowRecord::kProductCode.width>;
-    Code::Word first;
-    std::memcpy(&first, row + ReceiptRowRecord::kProductCode.offset, sizeof first);
-    const bool blank = first == Code::Filled(' ').first;
-    const bool product = product_.ContainsFirstWord(first);
-    return blank | product;
+    const ProductWord first = ProductFirstWordOf(row);
+    return (first == kBlankProductWord) | product_.ContainsFirstWord(first);
   }
+  // The same for a code whose every field starts with `productFirstWord`, compared in a
+  // register rather than against a list.
+  static bool MayMatterAtFirstSight(const unsigned char* row, ProductWord productFirstWord) {
+    const ProductWord first = ProductFirstWordOf(row);
+    return (first == kBlankProductWord) | (first == productFirstWord);
+  }
+  // The first word that every field holding the product code starts with, if they share
+  // one: a code that fills the field, as nearly every one does, has one place in it.
+  std::optional<ProductWord> ProductFirstWord() const { return product_.SharedFirstWord(); }
 
   static double SaleTime(const unsigned char* row) {
     return std::bit_cast<double>(
@@ -96,6 +104,15 @@ class RowCriteria {
   }
 
  private:
+  static constexpr ProductWord kBlankProductWord =
+      FieldKey<ReceiptRowRecord::kProductCode.width>::Filled(' ').first;
+
+  static ProductWord ProductFirstWordOf(const unsigned char* row) {
+    ProductWord first;
+    std::memcpy(&first, row + ReceiptRowRecord::kProductCode.offset, sizeof first);
+    return first;
+  }
+
   // The day bounds are the first day values that DateText, rounding to the second, shows on
   // the day, so that the search finds the date the copy shows.
   double pastCalendar_ = FirstDayValueShownOn(static_cast<std::int64_t>(kFirstDayPastCalendar));

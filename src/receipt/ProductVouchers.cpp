@@ -1,27 +1,22 @@
 #include "receipt/ProductVouchers.h"
 
-#include <atomic>
+#include <algorithm>
+#include <new>
 
 namespace kuitti {
 
 ProductVouchers::ProductVouchers()
-    : parts_(std::make_unique<std::atomic<Part*>[]>(kSixDigitNumbers / kPartSize)) {}
+    : hasProduct_(Zeros(kSixDigitNumbers)),
+      decidedWithout_(Zeros(kSixDigitNumbers)),
+      decidedOnPage_(Zeros((kSixDigitNumbers + kPageMarks - 1) / kPageMarks)) {}
 
-ProductVouchers::~ProductVouchers() {
-  for (std::uint32_t i = 0; i < kSixDigitNumbers / kPartSize; ++i) {
-    delete parts_[i].load();
+ProductVouchers::Table ProductVouchers::Zeros(std::size_t size) {
+  // Not new[] with its clearing, which would write every page.
+  Table table(static_cast<std::uint8_t*>(std::calloc(size, 1)));
+  if (!table) {
+    throw std::bad_alloc();
   }
-}
-
-std::uint32_t ProductVouchers::DigitsValue(const unsigned char* voucher) {
-  std::uint32_t value = 0;
-  bool allDigits = true;
-  for (int i = 0; i < kWidth; ++i) {
-    const unsigned digit = voucher[i] - static_cast<unsigned>('0');
-    allDigits &= digit <= 9;
-    value = value * 10 + digit;
-  }
-  return allDigits ? value : kNotDigits;
+  return table;
 }
 
 std::uint64_t ProductVouchers::Key(const unsigned char* voucher) {
@@ -32,58 +27,30 @@ std::uint64_t ProductVouchers::Key(const unsigned char* voucher) {
   return key;
 }
 
-ProductVouchers::Part& ProductVouchers::PartOf(std::uint32_t value) {
-  std::atomic<Part*>& slot = parts_[value / kPartSize];
-  Part* part = slot.load(std::memory_order_acquire);
-  if (part == nullptr) {
-    auto made = std::make_unique<Part>();
-    // The other thread may have made it meanwhile: then its part is the one.
-    if (slot.compare_exchange_strong(part, made.get(), std::memory_order_acq_rel)) {
-      part = made.release();
-    }
-  }
-  return *part;
+void ProductVouchers::MarkOtherProduct(const unsigned char* voucher) {
+  const std::lock_guard lock(othersMutex_);
+  others_[Key(voucher)] |= kHasProduct;
 }
 
-void ProductVouchers::MarkProduct(const unsigned char* voucher) {
-  const std::uint32_t value = DigitsValue(voucher);
-  if (value == kNotDigits) {
-    const std::lock_guard lock(othersMutex_);
-    others_[Key(voucher)] |= kHasProduct;
-    return;
+bool ProductVouchers::DecideOtherTotalsRow(const unsigned char* voucher) {
+  const std::lock_guard lock(othersMutex_);
+  std::uint8_t& marks = others_[Key(voucher)];
+  if ((marks & kHasProduct) == 0) {
+    marks |= kDecidedWithout;
   }
-  std::atomic_ref(PartOf(value).hasProduct[value % kPartSize]).store(1, std::memory_order_relaxed);
-}
-
-bool ProductVouchers::DecideTotalsRow(const unsigned char* voucher) {
-  const std::uint32_t value = DigitsValue(voucher);
-  if (value == kNotDigits) {
-    const std::lock_guard lock(othersMutex_);
-    std::uint8_t& marks = others_[Key(voucher)];
-    if ((marks & kHasProduct) == 0) {
-      marks |= kDecidedWithout;
-    }
-    return (marks & kHasProduct) != 0;
-  }
-  Part& part = PartOf(value);
-  const std::size_t index = value % kPartSize;
-  if (std::atomic_ref(part.hasProduct[index]).load(std::memory_order_relaxed) != 0) {
-    return true;
-  }
-  std::atomic_ref(part.decidedWithout[index]).store(1, std::memory_order_relaxed);
-  return false;
+  return (marks & kHasProduct) != 0;
 }
 
 bool ProductVouchers::DecidedTooEarly() const {
-  for (std::uint32_t i = 0; i < kSixDigitNumbers / kPartSize; ++i) {
-    const Part* part = parts_[i].load(std::memory_order_acquire);
-    if (part == nullptr) {
+  for (std::uint32_t page = 0; page * kPageMarks < kSixDigitNumbers; ++page) {
+    if (decidedOnPage_[page] == 0) {
       continue;
     }
     // Without a branch per voucher: the compiler compares many at once.
     std::uint8_t both = 0;
-    for (std::uint32_t j = 0; j < kPartSize; ++j) {
-      both |= part->hasProduct[j] & part->decidedWithout[j];
+    for (std::uint32_t value = page * kPageMarks;
+         value < std::min(kSixDigitNumbers, (page + 1) * kPageMarks); ++value) {
+      both |= hasProduct_[value] & decidedWithout_[value];
     }
     if (both != 0) {
       return true;

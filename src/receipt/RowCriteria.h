@@ -83,7 +83,9 @@ class RowCriteria {
   // Only the code's first word is read: one load a row.
   bool MayMatterAtFirstSight(const unsigned char* row) const {
     const ProductWord first = ProductFirstWordOf(row);
-    return (first == kBlankProductWord) | product_.ContainsFirstWord(first);
+    const bool blank = first == kBlankProductWord;
+    const bool product = product_.ContainsFirstWord(first);
+    return blank | product;
   }
   // The same for a code whose every field starts with `productFirstWord`, compared in a
   // register rather than against a list.

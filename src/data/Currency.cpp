@@ -15,6 +15,11 @@ std::uint64_t Magnitude(std::int64_t value) {
   return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
 }
 
+// The whole cents of the magnitude, rounded half away from zero: what the amount shows.
+std::uint64_t ShownCents(std::int64_t raw) {
+  return (Magnitude(raw) + 50) / 100;
+}
+
 std::int64_t CheckedNarrow(Int128 value) {
   if (value < std::numeric_limits<std::int64_t>::min() ||
       value > std::numeric_limits<std::int64_t>::max()) {
@@ -66,7 +71,7 @@ Currency operator*(Currency a, Currency b) {
 
 Currency Currency::RoundedToCents() const {
   // Cannot overflow: the extremes of the range lie less than half a cent from a whole cent.
-  const auto cents = static_cast<std::int64_t>((Magnitude(raw_) + 50) / 100);
+  const auto cents = static_cast<std::int64_t>(ShownCents(raw_));
   return Currency((raw_ < 0 ? -cents : cents) * 100);
 }
 
@@ -90,11 +95,11 @@ std::size_t DigitCount(std::uint64_t value) {
 }  // namespace
 
 std::size_t Currency::AmountTextLength(std::size_t separatorLength) const {
-  return (raw_ < 0 ? 1 : 0) + DigitCount((Magnitude(raw_) + 50) / 10000) + separatorLength + 2;
+  return (raw_ < 0 ? 1 : 0) + DigitCount(ShownCents(raw_) / 100) + separatorLength + 2;
 }
 
 char* Currency::PutAmountText(char* at, std::string_view decimalSeparator) const {
-  const std::uint64_t hundredths = (Magnitude(raw_) + 50) / 100;
+  const std::uint64_t hundredths = ShownCents(raw_);
   if (raw_ < 0) {
     *at++ = '-';
   }

@@ -20,26 +20,25 @@ namespace kuitti {
 namespace {
 
 // What the scan keeps of a totals row that meets the row criteria: the receipt it would list,
-// and whether it is known to be listed; when a product is asked for, one that is not is
-// decided as it is visited.
+// and, when a product is asked for, whether it is already known to be listed; one that is not
+// is decided as it is visited.
 struct PickedRow {
   ReceiptHit receipt;
   bool isHit = false;
 };
 
+const unsigned char* VoucherOf(const unsigned char* row) {
+  return row + ReceiptRowRecord::kVoucherNumber.offset;
+}
+
 // Kept field by field where it stays: a copy put together first would be read back whole
 // before its parts are written, and wait for them.
 void Pick(const unsigned char* row, bool isHit, std::vector<PickedRow>& picked) {
   PickedRow& kept = picked.emplace_back();
-  std::copy_n(row + ReceiptRowRecord::kVoucherNumber.offset, kept.receipt.voucher.size(),
-              kept.receipt.voucher.begin());
+  std::copy_n(VoucherOf(row), kept.receipt.voucher.size(), kept.receipt.voucher.begin());
   kept.receipt.saleTime = RowCriteria::SaleTime(row);
   kept.receipt.total = Currency::FromRaw(RowCriteria::Price(row));
   kept.isHit = isHit;
-}
-
-const unsigned char* VoucherOf(const unsigned char* row) {
-  return row + ReceiptRowRecord::kVoucherNumber.offset;
 }
 
 // Picks, from the rows of a block, those that `test` passes, looking first at four rows at a

@@ -17,8 +17,9 @@ namespace kuitti {
 // once. Each voucher number is given as the six raw bytes of its field. Numbers of six
 // digits, nearly all of them, index two tables of a million bytes, so that a mark costs a
 // store and a question a load: no lock, no hash. The tables are asked of the system as zeros,
-// so only the pages marked are ever touched. A question on one thread may miss a mark being
-// made on the other; such a totals row is found again by DecidedTooEarly once both are done.
+// so only the pages of the vouchers the file holds are ever touched. A question on one thread may
+// miss a mark being made on the other; such a totals row is found again by DecidedTooEarly once
+// both are done.
 class ProductVouchers {
  public:
   ProductVouchers();

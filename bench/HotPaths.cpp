@@ -102,6 +102,18 @@ void ScanOfMemoryFile(benchmark::State& state) {
 }
 BENCHMARK(ScanOfMemoryFile)->UseRealTime();  // the blocks are read on another thread
 
+// Times a search of rows held in memory as CASSA.004.
+void TimeSearchOfMemoryFile(benchmark::State& state, const std::string& rows,
+                            const kuitti::SearchCriteria& criteria) {
+  kuitti::test::MemoryFileSystem files;
+  files.Put("/d/CASSA.004", rows);
+  for (auto _ : state) {
+    const kuitti::SearchResult result = kuitti::FindReceipts("/d/", files, criteria);
+    benchmark::DoNotOptimize(result.matched);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
+}
+
 // A search of one day over 100,000 rows of which every tenth is a totals row, all in memory.
 void SearchOfMemoryFile(benchmark::State& state) {
   std::string rows;
@@ -111,14 +123,7 @@ void SearchOfMemoryFile(benchmark::State& state) {
     std::memcpy(&row[ReceiptRowRecord::kSaleTime.offset], &saleTime, sizeof saleTime);
     rows += row;
   }
-  kuitti::test::MemoryFileSystem files;
-  files.Put("/d/CASSA.004", rows);
-  const kuitti::SearchCriteria criteria{.fromDay = 45050, .toDay = 45050};
-  for (auto _ : state) {
-    const kuitti::SearchResult result = kuitti::FindReceipts("/d/", files, criteria);
-    benchmark::DoNotOptimize(result.matched);
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
+  TimeSearchOfMemoryFile(state, rows, {.fromDay = 45050, .toDay = 45050});
 }
 BENCHMARK(SearchOfMemoryFile)->UseRealTime();
 
@@ -141,14 +146,7 @@ void ProductSearchOfMemoryFile(benchmark::State& state) {
     std::memcpy(&row[ReceiptRowRecord::kSaleTime.offset], &saleTime, sizeof saleTime);
     rows += row;
   }
-  kuitti::test::MemoryFileSystem files;
-  files.Put("/d/CASSA.004", rows);
-  const kuitti::SearchCriteria criteria{.productCode = "6479237494847"};
-  for (auto _ : state) {
-    const kuitti::SearchResult result = kuitti::FindReceipts("/d/", files, criteria);
-    benchmark::DoNotOptimize(result.matched);
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
+  TimeSearchOfMemoryFile(state, rows, {.productCode = "6479237494847"});
 }
 BENCHMARK(ProductSearchOfMemoryFile)->UseRealTime();
 

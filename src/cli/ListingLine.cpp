@@ -19,11 +19,12 @@ namespace {
 // Puts the lines of hit after hit with one decimal separator.
 class LineWriter {
  public:
+  static constexpr std::string_view kGap = "  ";
   // The voucher's characters, up to three bytes each; the date and time, the gaps and a total
   // of the column's width, all but its separator a byte a character.
   static constexpr std::size_t kLongestLineBesidesSeparator =
       1 + 3 * std::tuple_size_v<decltype(ReceiptHit::voucher)> + layout::kVoucherSuffix.size() +
-      kLongestDateText + kTimeTextLength + 3 * 2 + layout::kTotalsAmountWidth;
+      kLongestDateText + kTimeTextLength + 3 * kGap.size() + layout::kTotalsAmountWidth;
 
   explicit LineWriter(std::string_view decimalSeparator)
       : separator_(decimalSeparator), separatorLength_(Utf8Length(decimalSeparator)) {}
@@ -31,7 +32,6 @@ class LineWriter {
   // The hit's line put at `at`, which has room for the longest line, with no line end;
   // returns the end of what it put.
   char* Put(char* at, const ReceiptHit& hit) {
-    constexpr std::string_view kGap = "  ";
     *at++ = 'M';
     // Printable ASCII stands for itself, as in nearly every voucher number.
     const auto isPrintableAscii = [](unsigned char byte) { return byte >= 0x20 && byte < 0x7F; };
